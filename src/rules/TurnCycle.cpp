@@ -1,0 +1,190 @@
+#include "TurnCycle.h"
+
+#include "LineDetection.h"
+#include "PathSearch.h"
+
+TPressOutcome TTurnCycle::PressCell(int column, int row) {
+    if (!Game.InputEnabled || !IsOnBoard(column, row) || IsLiftPending()) {
+        return TPressOutcome::Ignored;
+    }
+    const TSelection& selection = Logic.Selection;
+    if (Logic.Board[column][row] == 0) {
+        const bool selected = Logic.CellMarks[selection.Column][selection.Row] == MarkSelected;
+        if (!selected || IsWalking()) {
+            return TPressOutcome::Ignored;
+        }
+        if (FindPath(Logic, selection.Column, selection.Row, column, row)) {
+            Hooks.SetChannelEnabled(TChannel::Moving, true);
+            return TPressOutcome::MoveAccepted;
+        }
+        if (Game.Enable) {
+            Hooks.PlaySound(TSound::Error);
+        }
+        return TPressOutcome::Blocked;
+    }
+    if (Logic.CellMarks[column][row] != MarkNone || IsWalkingBall(column, row)) {
+        return TPressOutcome::Ignored;
+    }
+    for (auto& marks : Logic.CellMarks) {
+        for (auto& mark : marks) {
+            if (mark == MarkSelected) {
+                mark = MarkNone;
+            }
+        }
+    }
+    Logic.CellMarks[column][row] = MarkSelected;
+    Logic.Selection = {Logic.Board[column][row], column, row};
+    Hooks.SetChannelEnabled(TChannel::Choosing, true);
+    return TPressOutcome::Selected;
+}
+
+// While the Moving channel runs a ball walks, or is about to: a second target would rewrite
+// the path under it, so targets wait until it has arrived.
+bool TTurnCycle::IsWalking() const {
+    return Hooks.IsChannelEnabled(TChannel::Moving);
+}
+
+// Between an accepted move and its first step the selection still names the ball to lift:
+// selecting another ball then would make that step lift the wrong one.
+bool TTurnCycle::IsLiftPending() const {
+    return Logic.MoveStarting && IsWalking();
+}
+
+// The walking ball stands on the path cell numbered one above the step to come. Selecting it
+// would leave the mark behind on the cell it leaves, and a move from there would conjure a
+// second ball.
+bool TTurnCycle::IsWalkingBall(int column, int row) const {
+    return !Logic.MoveStarting && IsWalking() &&
+           Logic.PathGrid[column + 1][row + 1] == Logic.MoveStep + 1;
+}
+
+void TTurnCycle::AdvanceMove() {
+    if (Logic.MoveStarting) {
+        Logic.ClearMarks();
+        TracePath(Logic);
+        Logic.MovingColour = Logic.Selection.Colour;
+        Logic.Board[Logic.Selection.Column][Logic.Selection.Row] = 0;
+        Logic.MoveStarting = false;
+    } else {
+        const int32_t step = Logic.MoveStep;
+        for (int column = 0; column < BoardSize; ++column) {
+            for (int row = 0; row < BoardSize; ++row) {
+                const int32_t value = Logic.PathGrid[column + 1][row + 1];
+                if (value == step) {
+                    if (Game.Enable) {
+                        Hooks.PlaySound(TSound::Moving);
+                    }
+                    Logic.Board[column][row] = static_cast<int16_t>(Logic.MovingColour);
+                } else if (value == step + 1) {
+                    Logic.Board[column][row] = 0;
+                }
+            }
+        }
+        Logic.MoveStep = step - 1;
+        if (Logic.MoveStep < 0) {
+            Arrive();
+        }
+    }
+    Hooks.RedrawBoard();
+}
+
+void TTurnCycle::Arrive() {
+    Hooks.SetChannelEnabled(TChannel::Moving, false);
+    const int result = DetectLine(Logic, Game.Difficulty);
+    if (result == 0) {
+        SpawnBalls();
+    } else {
+        Game.Score += LinePoints(result);
+        StartDeletion();
+        // A line of four on Easy vanishes while the player may go on.
+        if (result >= 2) {
+            Game.InputEnabled = false;
+        }
+    }
+    Logic.MoveStarting = true;
+}
+
+void TTurnCycle::StartDeletion() {
+    Hooks.SetDeleteFrame(0);
+    Hooks.SetChannelEnabled(TChannel::Deleting, true);
+}
+
+void TTurnCycle::SpawnBalls() {
+    TPreview& preview = Logic.Preview;
+    for (int i = 0; i < PreviewSize; ++i) {
+        preview.Columns[i] = Random.DrawCoordinate();
+        preview.Rows[i] = Random.DrawCoordinate();
+    }
+    const int count = BallsPerSpawn(Game.Difficulty);
+    for (int i = 0; i < count; ++i) {
+        constexpr int positionsPerBall = 401;
+        int findings = 0;
+        while (Logic.Board[preview.Columns[i]][preview.Rows[i]] != 0 &&
+               ++findings < positionsPerBall) {
+            preview.Columns[i] = Random.DrawCoordinate();
+            preview.Rows[i] = Random.DrawCoordinate();
+        }
+        if (findings == positionsPerBall) {
+            continue;  // no empty cell found: this ball is given up
+        }
+        const int bank = Logic.NextBank;
+        Logic.Board[preview.Columns[i]][preview.Rows[i]] =
+            static_cast<int16_t>(preview.Banks[bank][i]);
+        Logic.CellMarks[preview.Columns[i]][preview.Rows[i]] = MarkAppearing;
+        preview.Banks[1 - bank][i] = Random.DrawColour();
+        if (i == count - 1) {
+            Logic.NextBank = static_cast<uint8_t>(1 - bank);
+        }
+    }
+    if (Logic.IsBoardFull()) {
+        Hooks.GameOver();
+    }
+    Hooks.SetAppearFrame(0);
+    Hooks.SetChannelEnabled(TChannel::Appearance, true);
+}
+
+void TTurnCycle::EndAppearance() {
+    Hooks.SetChannelEnabled(TChannel::Appearance, false);
+    Logic.ClearTransientMarks();
+    if (DetectLine(Logic, Game.Difficulty) > 0) {
+        StartDeletion();
+    } else {
+        Game.InputEnabled = true;
+    }
+    Hooks.Autosave();
+    Hooks.SetAppearFrame(0);
+}
+
+void TTurnCycle::EndDeletion() {
+    Logic.ClearTransientMarks();
+    Hooks.SetChannelEnabled(TChannel::Deleting, false);
+    Game.InputEnabled = true;
+    Hooks.SetDeleteFrame(1);
+    Hooks.Autosave();
+}
+
+void TTurnCycle::CancelMove() {
+    Hooks.SetChannelEnabled(TChannel::Moving, false);
+    Logic.MoveStarting = true;
+}
+
+void TTurnCycle::RestartBoard() {
+    Game.InputEnabled = true;
+    Hooks.SetChannelEnabled(TChannel::Deleting, false);
+    Hooks.SetChannelEnabled(TChannel::Choosing, false);
+    CancelMove();
+    Logic.ClearBoard();
+    Logic.ClearMarks();
+    FillPreview();
+    Logic.NextBank = 0;
+    SpawnBalls();
+}
+
+void TTurnCycle::FillPreview() {
+    TPreview& preview = Logic.Preview;
+    for (int i = 0; i < PreviewSize; ++i) {
+        preview.Columns[i] = Random.DrawCoordinate();
+        preview.Rows[i] = Random.DrawCoordinate();
+        preview.Banks[0][i] = Random.DrawColour();
+    }
+}

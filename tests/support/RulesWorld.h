@@ -1,0 +1,29 @@
+#pragma once
+
+#include "rules/TurnCycle.h"
+#include "support/RecordingHooks.h"
+
+// A rules engine with recorded hooks, driven by whatever random source a test gives it.
+struct TRulesWorld {
+    explicit TRulesWorld(TRandomSource& random) : Turns(Logic, Game, random, Hooks) {
+        Game.InputEnabled = true;
+        Game.Difficulty = DifficultyMedium;
+    }
+
+    bool Enabled(TChannel channel) const { return Hooks.IsChannelEnabled(channel); }
+
+    // Fires the Moving channel until the ball has arrived; returns the firings it took.
+    int WalkToArrival() {
+        int firings = 0;
+        while (Enabled(TChannel::Moving) && firings < 200) {
+            Turns.AdvanceMove();
+            ++firings;
+        }
+        return firings;
+    }
+
+    TLogic Logic;
+    TGame Game;
+    TRecordingHooks Hooks;
+    TTurnCycle Turns;
+};
