@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// The game's texts are 8-bit Latin-1; these convert at the edge to the window system.
+inline QString FromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A character that Latin-1 cannot hold becomes "?".
+inline std::string ToLatin1(const QString& text) {
+    std::string result;
+    result.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) {
+        result.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?');
+    }
+    return result;
+}

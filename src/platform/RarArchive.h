@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+
+// Reading a skin package (a RAR archive) entry by entry, the way the skin loader unpacks it.
+// A package is untrusted: an entry whose stored name is absolute or climbs out with "..",
+// an entry that is a link, a device or anything but a plain file or folder, an entry over
+// 64 MiB, or a package whose entries add up to over 256 MiB is never written; extracting
+// it fails like an entry that cannot be extracted.
+class TRarArchive {
+public:
+    enum class THeaderResult : uint8_t {
+        Ok,         // the next entry's header has been read
+        End,        // no more entries
+        BadHeader,  // a damaged header
+        Failed,     // any other failure
+    };
+
+    static constexpr int64_t MaxEntrySize = int64_t{64} << 20;
+    static constexpr int64_t MaxPackageSize = int64_t{256} << 20;
+
+    virtual ~TRarArchive() = default;
+
+    // Nothing when the file cannot be opened as an archive.
+    static std::unique_ptr<TRarArchive> OpenForExtraction(const std::filesystem::path& package);
+
+    virtual THeaderResult ReadHeader() = 0;
+    // Writes the entry whose header was read last into the folder under its stored name.
+    virtual bool ExtractEntry(const std::filesystem::path& folder) = 0;
+};
