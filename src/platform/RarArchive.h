@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 // Reading a skin package (a RAR archive) entry by entry, the way the skin loader unpacks it.
 // A package is untrusted: an entry whose stored name is absolute or climbs out with "..",
@@ -29,4 +30,9 @@ public:
     virtual THeaderResult ReadHeader() = 0;
     // Writes the entry whose header was read last into the folder under its stored name.
     virtual bool ExtractEntry(const std::filesystem::path& folder) = 0;
+
+    // The stored name and the declared (unpacked) size of the entry whose header was read
+    // last, for tools that list a package.
+    virtual const std::string& EntryName() const = 0;
+    virtual int64_t EntrySize() const = 0;
 };
