@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rules/GameState.h"
+
+// The ten best finished games, place 1 first, kept in "leaders.dat" in the game folder;
+// "Def\leaders.dat" holds the starting table that the player can put back.
+inline constexpr std::string_view LeadersFileName = "leaders.dat";
+inline constexpr std::string_view DefaultLeadersFileName = "Def\\leaders.dat";
+inline constexpr int LeadersCount = 10;
+// Minutes, ":" and seconds.
+inline constexpr std::size_t LeaderTimeLength = 5;
+inline constexpr std::string_view AnonymousName = "Anonymous";
+
+// One finished game. A fresh entry is the one that fills a table that cannot be read.
+struct TLeaderEntry {
+    uint32_t Score = 0;
+    int32_t Difficulty = 1;
+    std::string Time = "00:00";
+    std::string Name = std::string(AnonymousName);  // Latin-1, never holding "/"
+
+    bool operator==(const TLeaderEntry&) const = default;
+};
+
+using TLeadersTable = std::array<TLeaderEntry, LeadersCount>;
+
+// Four lines: the scores, the difficulties, the times, the names each followed by "/";
+// CR LF after the first three lines and nothing after the fourth.
+std::string FormatLeadersTable(const TLeadersTable& table);
+
+// Nothing when the text does not hold a whole table: fewer than ten values on a line, a
+// score or difficulty that is not a number, a time longer than five characters, or fewer
+// than ten "/" on the line of names.
+std::optional<TLeadersTable> ParseLeadersTable(std::string_view text);
+
+// The table in "leaders.dat"; a missing or damaged file reads as a table of fresh entries.
+TLeadersTable ReadLeadersTable();
+// Replaces "leaders.dat"; false when it could not be written (the old file then stays).
+bool WriteLeadersTable(const TLeadersTable& table);
+
+// A score that reaches the tenth place earns an entry; an equal score is enough.
+bool QualifiesForLeaders(uint32_t score, const TLeadersTable& table);
+
+// The finished game's entry: its score, difficulty and clock as last shown.
+TLeaderEntry MakeLeaderEntry(const TGame& game, std::string_view name);
+
+// Puts the entry at the first place whose score is lower or equal, so that it stands above
+// older entries of the same score; the tenth entry leaves. False when it has no place.
+bool PlaceLeader(TLeadersTable& table, const TLeaderEntry& entry);
+
+// Records the finished game under the name and rewrites "leaders.dat".
+void InsertLeader(const TGame& game, std::string_view name);
+
+// Puts the starting table back. Copies first and replaces "leaders.dat" only when the
+// starting table could be read, so a missing starting table loses nothing.
+bool RestoreDefaultLeaders();
