@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDialog>
+
+#include "platform/Desktop.h"
+
+// The game's logo, version and build date, and links to its maker's home page and mail
+// address. The links open through the desktop and leave the dialog open.
+class TAboutBox final : public QDialog {
+public:
+    TAboutBox(QWidget* parent, TDesktop& desktop);
+};

@@ -1,0 +1,53 @@
+#include "GameOverBox.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "Pictures.h"
+#include "platform/JpegDecoder.h"
+
+TGameOverBox::TGameOverBox(TGameOverHost& host)
+    : QDialog(host.MainWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      Host(host) {
+    setObjectName("TGameOverBox");
+    setWindowTitle("Vyx Zeziz");
+    setFixedSize(233, 157);
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(11);
+    setFont(dialogFont);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName("GOverImg");
+    picture->setGeometry(16, 8, 201, 105);
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap::fromImage(DecodeJpeg(GameOverPicture())));
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Bevel1");
+    frame->setGeometry(16, 8, 201, 105);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("GameoverBut");
+    ok->setGeometry(79, 122, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TGameOverBox::reject() {
+    accept();
+}
+
+void TGameOverBox::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The game's loop waits while this dialog is open; the final board must still show
+    // around it, so every repaint of the dialog repaints the main window too.
+    if (!RepaintingHost) {
+        RepaintingHost = true;
+        Host.RepaintMainWindow();
+        RepaintingHost = false;
+    }
+}
