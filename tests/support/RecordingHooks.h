@@ -18,7 +18,12 @@ public:
     }
     void SetAppearFrame(int16_t frame) override { AppearFrame = frame; }
     void SetDeleteFrame(int16_t frame) override { DeleteFrame = frame; }
-    void RedrawBoard() override { ++Redraws; }
+    void RedrawBoard() override {
+        ++Redraws;
+        if (OnRedraw) {
+            OnRedraw();
+        }
+    }
     void PlaySound(TSound sound) override { Sounds.push_back(sound); }
     void Autosave() override { ++Autosaves; }
     void GameOver() override {
@@ -36,4 +41,5 @@ public:
     int Autosaves = 0;
     int GameOvers = 0;
     std::function<void()> OnGameOver;
+    std::function<void()> OnRedraw;
 };

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "RarWriter.h"
+#include "SkinPack.h"
+#include "presentation/ApplySettings.h"
+#include "support/GameFolder.h"
+#include "support/RecordingHooks.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/ScriptedRandom.h"
+#include "support/TestSkin.h"
+
+namespace {
+
+const std::string OpenFailure =
+    "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to reinstall skin.";
+const std::string EntryFailure =
+    "Can not open skin.\nFile may be corrupted or  unsupported format.\nTry to reinstall skin.";
+const std::string HeaderFailure = "File header corrupted. \nTry to reinstall skin.";
+
+class TRecordingSettingsHost : public TSettingsHost {
+public:
+    void ShowSettingsInMenu(const TGame& /*game*/) override { ++MenuMarks; }
+    void SetClientSize(int width, int height) override { ClientSize = {width, height}; }
+    void SetChannelIntervals(const TChannelIntervals& intervals) override { Intervals = intervals; }
+    int MenuMarks = 0;
+    std::pair<int, int> ClientSize{0, 0};
+    TChannelIntervals Intervals;
+};
+
+class SkinLoader : public testing::Test {
+protected:
+    // Packs the solid test skin, named as given and with the given window width, into
+    // "Gfx\Skins\<file>".
+    void InstallPackage(const std::string& file, const std::string& skinName, int width = 160) {
+        TSkinData skin = testskin::Data(skinName);
+        skin.Layout.WindowWidth = width;
+        const std::filesystem::path folder = Folder.Root / ("unpacked-" + file);
+        testskin::Write(folder, skin);
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_TRUE(PackSkinFolder(folder, Folder.Path("Gfx\\Skins\\" + file), out, err))
+            << err.str();
+    }
+
+    void InstallRawPackage(const std::string& file, TRarWriter& writer) {
+        Folder.Write("Gfx\\Skins\\" + file, writer.Finish());
+    }
+
+    bool Apply() { return ApplySettings({Game, Loader, Renderer, Host, Messages}); }
+
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& shown : Messages.Shown) {
+            texts.push_back(shown.Text);
+        }
+        return texts;
+    }
+
+    TGameFolder Folder;
+    TRecordingMessageBoxes Messages;
+    TRecordingSettingsHost Host;
+    TLogic Logic;
+    TGame Game;
+    TScriptedRandom Random;
+    TRecordingHooks Hooks;
+    TTurnCycle Turns{Logic, Game, Random, Hooks};
+    TAnimationState State;
+    TAnimations Animations{State, Logic, Game, Turns, Hooks};
+    TRenderer Renderer{Logic, Game, Animations};
+    TLoader Loader{Messages};
+};
+
+TEST_F(SkinLoader, EmptyCacheIsFilledFromTheDefaultPackage) {
+    InstallPackage("Buttons.lsk", "Buttons", 170);
+    InstallPackage("Amber.lsk", "Amber", 180);
+    Game.Speeds = {0, 9, 4, 2};
+    Game.SoundChoices = {0, 1, 2, 0};
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+    EXPECT_TRUE(Loader.IsSkinCacheValid());
+    EXPECT_EQ(Host.MenuMarks, 1);
+    EXPECT_EQ(Host.ClientSize, std::make_pair(170, 150));
+    EXPECT_EQ(Host.Intervals.Appearance, 60U);
+    EXPECT_EQ(Host.Intervals.Choosing, 24U);
+    EXPECT_EQ(Host.Intervals.Moving, 37U);
+    EXPECT_EQ(Host.Intervals.Deleting, 52U);
+    EXPECT_EQ(Game.SoundFile(TSound::Choosing), "Sfx\\Selecting1.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Moving), "Sfx\\Moving2.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Deleting), "Sfx\\Deleting3.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Error), "Sfx\\Error1.wav");
+    EXPECT_EQ(Game.SkinFiles.Background, "Gfx\\Cache\\back.bmp");
+    EXPECT_EQ(Game.SkinFiles.BallStrips[5], "Gfx\\Cache\\s6.bmp");
+    EXPECT_EQ(Game.SkinFiles.PreviewBalls, "Gfx\\Cache\\next.bmp");
+    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(170, 150)) << "drawn once";
+}
+
+TEST_F(SkinLoader, ValidCacheIsUsedWithoutOpeningAnyPackage) {
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("Cached"));
+    Folder.Write("Gfx\\Skins\\Buttons.lsk", "damaged beyond repair");
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Cached");
+
+    // Without its skin.cfg the cache is rebuilt from the default package at the next apply.
+    std::filesystem::remove(Folder.Path("Gfx\\Cache\\skin.cfg"));
+    EXPECT_FALSE(Loader.IsSkinCacheValid());
+    InstallPackage("Buttons.lsk", "Buttons");
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+}
+
+TEST_F(SkinLoader, WithoutTheDefaultTheFirstPackageFoundIsUsed) {
+    InstallPackage("Zinc.lsk", "Zinc");
+    InstallPackage("Amber.lsk", "Amber");
+    EXPECT_EQ(Loader.ChooseSkinPackage(), TLoader::TPackageChoice::FirstFound);
+    EXPECT_EQ(Loader.FoundPackage(), "Amber.lsk");
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Amber");
+}
+
+TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
+    Folder.Write("Gfx\\Cache\\stale.bmp", "left over");
+    EXPECT_EQ(Loader.ChooseSkinPackage(), TLoader::TPackageChoice::None);
+    EXPECT_FALSE(Apply());
+    ASSERT_EQ(Messages.Shown.size(), 2U);
+    EXPECT_EQ(Messages.Shown[0].Text, "Skins are unavailable.\nPlease, (re-)install skins");
+    EXPECT_EQ(Messages.Shown[0].Caption, "Error");
+    EXPECT_EQ(Messages.Shown[0].Icon, TMessageIcon::Stop);
+    EXPECT_EQ(Messages.Shown[1].Text, "Can not find skin!");
+    EXPECT_EQ(Messages.Shown[1].Caption, "VyxLines");
+    EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\stale.bmp")) << "the cache was cleared";
+}
+
+TEST_F(SkinLoader, PackageThatIsNoArchiveCannotBeOpened) {
+    Folder.Write("Gfx\\Skins\\Buttons.lsk", "PK\x03\x04 a zip file is no skin");
+    Loader.ExtractSkinPackage("Gfx\\Skins\\Buttons.lsk");
+    Loader.ExtractSkinPackage("Gfx\\Skins\\Missing.lsk");
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{OpenFailure, OpenFailure}));
+    EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
+    EXPECT_EQ(Messages.Shown[0].Icon, TMessageIcon::Stop);
+}
+
+TEST_F(SkinLoader, EntryThatCannotBeExtractedStopsAndKeepsWhatCameBefore) {
+    TRarWriter writer;
+    writer.AddFile("first.bmp", "BM first");
+    writer.AddFile("..\\escape.bmp", "BM outside");
+    writer.AddFile("after.bmp", "BM after");
+    InstallRawPackage("Bad.lsk", writer);
+    Loader.ExtractSkinPackage("Gfx\\Skins\\Bad.lsk");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{EntryFailure});
+    EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\first.bmp"));
+    EXPECT_FALSE(Folder.Exists("Gfx\\escape.bmp"));
+    EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\after.bmp"));
+}
+
+TEST_F(SkinLoader, DamagedHeaderHasItsOwnMessage) {
+    TRarWriter writer;
+    writer.AddFile("first.bmp", "BM first");
+    writer.AddFile("second.bmp", "BM second");
+    std::string bytes = writer.Finish();
+    // The second file header's CRC: marker (7), archive header (13), first header and data.
+    const std::size_t second = 7 + 13 + (32 + 9) + 8;
+    bytes[second] = static_cast<char>(bytes[second] ^ 0x5A);
+    Folder.Write("Gfx\\Skins\\Torn.lsk", bytes);
+    Loader.ExtractSkinPackage("Gfx\\Skins\\Torn.lsk");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{HeaderFailure});
+    EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\first.bmp"));
+}
+
+TEST_F(SkinLoader, UnusableCachedSkinGivesWayToTheDefault) {
+    InstallPackage("Buttons.lsk", "Buttons", 200);
+    // A cached configuration whose author is one word: every later word shifts.
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("Shifted"));
+    std::string config = Folder.Read("Gfx\\Cache\\skin.cfg");
+    config.replace(config.find("Test Suite"), 10, "Tester");
+    Folder.Write("Gfx\\Cache\\skin.cfg", config);
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+    EXPECT_EQ(Host.ClientSize.first, 200);
+
+    // A cached skin that lost a picture: the picture's error, then the default again.
+    std::filesystem::remove(Folder.Path("Gfx\\Cache\\s3.bmp"));
+    Messages.Shown.clear();
+    ASSERT_TRUE(Apply());
+    ASSERT_EQ(Messages.Shown.size(), 1U);
+    EXPECT_NE(Messages.Shown[0].Text.find("Gfx\\Cache\\s3.bmp"), std::string::npos);
+}
+
+TEST_F(SkinLoader, BrokenDefaultPackageEndsTheGame) {
+    TRarWriter writer;
+    writer.AddFile("only.bmp", "BM no configuration");
+    InstallRawPackage("Buttons.lsk", writer);
+    EXPECT_FALSE(Apply());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+}
+
+}  // namespace
