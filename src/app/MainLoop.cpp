@@ -1,0 +1,27 @@
+#include "MainLoop.h"
+
+#include <QCoreApplication>
+
+void TMainLoop::Start() {
+    World.Scheduler.Start(World.Platform.Ticks.Ticks());
+}
+
+void TMainLoop::Run() {
+    Start();
+    while (RunPass()) {
+    }
+}
+
+bool TMainLoop::RunPass() {
+    World.Platform.Ticks.Sleep(PassMilliseconds);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool running = !Window.IsClosed();
+    if (Window.IsGameRunning()) {
+        World.Scheduler.RunOnce(World.Platform.Ticks,
+                                [this](TChannel channel) { World.FireChannel(channel); });
+    }
+    World.Renderer.DrawClock();
+    Window.Present();
+    return running;
+}

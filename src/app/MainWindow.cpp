@@ -1,0 +1,169 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "HitTest.h"
+#include "persistence/AboutBox.h"
+#include "persistence/GameOverBox.h"
+#include "persistence/LeadersBox.h"
+#include "persistence/LeadersCheck.h"
+#include "persistence/MakerLinks.h"
+#include "persistence/SavedGame.h"
+#include "persistence/SettingsFile.h"
+#include "platform/Latin1.h"
+
+namespace {
+
+constexpr int DesignWidth = 379;
+constexpr int DesignHeight = 433;
+
+}  // namespace
+
+TForm1::TForm1(TGameWorld& world)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      World(world),
+      Board(new TBoardView(
+          world.Renderer.BackBuffer(),
+          [this] {
+              World.Renderer.DrawBoard();
+              World.Renderer.DrawClock();
+          },
+          [this](int x, int y) { FormMouseDown(x, y); }, this)) {
+    setWindowTitle(QStringLiteral("Vyx Zeziz"));
+    setCentralWidget(Board);
+    Items = BuildMainMenu(*menuBar());
+    ConnectCommands();
+    SetClientSize(DesignWidth, DesignHeight);
+    World.SetWindow(*this);
+}
+
+bool TForm1::ApplySettings() {
+    return ::ApplySettings(
+        {World.Game, World.Loader, World.Renderer, *this, World.Platform.Messages});
+}
+
+bool TForm1::IsGameRunning() const {
+    return isActiveWindow() && !isMinimized() && QApplication::activePopupWidget() == nullptr &&
+           QApplication::activeModalWidget() == nullptr;
+}
+
+void TForm1::Present() {
+    if (World.Renderer.Version() != PresentedVersion) {
+        PresentedVersion = World.Renderer.Version();
+        Board->Present();
+    }
+}
+
+void TForm1::FormMouseDown(int x, int y) {
+    if (!World.Game.InputEnabled) {
+        return;
+    }
+    if (const std::optional<TBoardCell> cell = HitCell(World.Loader.SkinData().Layout, x, y)) {
+        World.Turns.PressCell(cell->Column, cell->Row);
+    }
+}
+
+void TForm1::ConnectCommands() {
+    connect(Items.NewClassic, &QAction::triggered, this, [this] { NewGameInMode(ModeClassic); });
+    connect(Items.NewTimeTrial, &QAction::triggered, this,
+            [this] { NewGameInMode(ModeTimeTrial); });
+    connect(Items.Quit, &QAction::triggered, this, &QWidget::close);
+    connect(Items.Easy, &QAction::triggered, this, [this] { SetLevel(DifficultyEasy); });
+    connect(Items.Medium, &QAction::triggered, this, [this] { SetLevel(DifficultyMedium); });
+    connect(Items.Hard, &QAction::triggered, this, [this] { SetLevel(DifficultyHard); });
+    connect(Items.Autosave, &QAction::toggled, this,
+            [this](bool checked) { World.Game.Autosave = checked; });
+    connect(Items.Autoload, &QAction::toggled, this,
+            [this](bool checked) { World.Game.Autoload = checked; });
+    connect(Items.Load, &QAction::triggered, this, [this] {
+        if (LoadGameFrom(World.Platform.FileDialogs, World.Logic, World.Game)) {
+            World.MakeLoadedGamePlayable();
+            ShowLevelMarks();
+        }
+    });
+    connect(Items.Save, &QAction::triggered, this,
+            [this] { SaveGameAs(World.Platform.FileDialogs, World.Logic, World.Game); });
+    connect(Items.Leaders, &QAction::triggered, this, [this] {
+        TLeadersBox leaders(this);
+        leaders.exec();
+    });
+    connect(Items.Help, &QAction::triggered, this,
+            [this] { World.Platform.Desktop.OpenHelp("VyxLinesHelp.chm", ""); });
+    connect(Items.HomePage, &QAction::triggered, this,
+            [this] { World.Platform.Desktop.OpenUrl(MakerHomePage); });
+    connect(Items.About, &QAction::triggered, this, [this] {
+        TAboutBox about(this, World.Platform.Desktop);
+        about.exec();
+    });
+}
+
+void TForm1::NewGameInMode(int32_t mode) {
+    World.Game.GameMode = mode;
+    World.NewGame();
+}
+
+void TForm1::SetLevel(uint32_t difficulty) {
+    const TMessageAnswer answer = World.Platform.Messages.Show(
+        "It will interrupt current game!\nAre you really  wish this?", "Vyx Zeziz",
+        TMessageIcon::Exclamation, TMessageButtons::YesNo);
+    if (answer == TMessageAnswer::Yes) {
+        World.Game.Difficulty = difficulty;
+        World.NewGame();
+    }
+    // Qt toggled the chosen item's mark on the click; the marks follow the level alone.
+    ShowLevelMarks();
+}
+
+void TForm1::ShowLevelMarks() {
+    const uint32_t difficulty = World.Game.Difficulty;
+    if (difficulty > DifficultyHard) {
+        return;
+    }
+    Items.Easy->setChecked(difficulty == DifficultyEasy);
+    Items.Medium->setChecked(difficulty == DifficultyMedium);
+    Items.Hard->setChecked(difficulty == DifficultyHard);
+}
+
+void TForm1::SetCaption(const std::string& caption) {
+    setWindowTitle(FromLatin1(caption));
+}
+
+void TForm1::RunGameOverSequence() {
+    World.NewGame();
+}
+
+void TForm1::ShowSettingsInMenu(const TGame& game) {
+    Items.Autosave->setChecked(game.Autosave);
+    Items.Autoload->setChecked(game.Autoload);
+    ShowLevelMarks();
+}
+
+void TForm1::SetClientSize(int width, int height) {
+    Board->setFixedSize(width, height);
+    setFixedSize(width, height + menuBar()->sizeHint().height());
+}
+
+void TForm1::SetChannelIntervals(const TChannelIntervals& intervals) {
+    World.Scheduler.SetIntervals(intervals);
+}
+
+void TForm1::RepaintMainWindow() {
+    World.Renderer.DrawBoard();
+    World.Renderer.DrawClock();
+    PresentedVersion = World.Renderer.Version();
+    Board->Present();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!Closed) {
+        Closed = true;
+        WriteSettingsFile(World.Game, World.Platform.Messages);
+    }
+    event->accept();
+}

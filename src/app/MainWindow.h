@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "BoardView.h"
+#include "GameWorld.h"
+#include "MainMenu.h"
+#include "persistence/GameOverHost.h"
+#include "presentation/ApplySettings.h"
+
+// The main window: the board, the menu and its commands. The game itself lives in the
+// world; the window shows it and hands it the player's presses and commands.
+class TForm1 final : public QMainWindow,
+                     public TWindowHooks,
+                     public TSettingsHost,
+                     public TGameOverHost {
+    Q_OBJECT
+
+public:
+    explicit TForm1(TGameWorld& world);
+
+    // Brings the settings and the skin into effect; false when no usable skin is left.
+    bool ApplySettings();
+    // True while the game may go on: the window active, no menu and no modal dialog open.
+    bool IsGameRunning() const;
+    // Shows the back buffer when its picture changed since it was last shown.
+    void Present();
+    bool IsClosed() const { return Closed; }
+    TBoardView& View() { return *Board; }
+    const TMainMenu& Menu() const { return Items; }
+
+    // The mouse hit test and the press it leads to.
+    void FormMouseDown(int x, int y);
+
+    // TWindowHooks
+    void SetCaption(const std::string& caption) override;
+    void RunGameOverSequence() override;
+    // TSettingsHost
+    void ShowSettingsInMenu(const TGame& game) override;
+    void SetClientSize(int width, int height) override;
+    void SetChannelIntervals(const TChannelIntervals& intervals) override;
+    // TGameOverHost
+    QWidget* MainWindow() override { return this; }
+    void RepaintMainWindow() override;
+    void NewGame() override { World.NewGame(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectCommands();
+    void NewGameInMode(int32_t mode);
+    void SetLevel(uint32_t difficulty);
+    void ShowLevelMarks();
+
+    TGameWorld& World;
+    TBoardView* Board;
+    TMainMenu Items;
+    uint64_t PresentedVersion = 0;
+    bool Closed = false;
+};

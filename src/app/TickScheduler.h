@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/TickSource.h"
+#include "presentation/Animations.h"
+#include "presentation/ApplySettings.h"
+#include "rules/TurnHooks.h"
+
+// The main loop's five timed channels. Each pass polls them in their order, and each fires
+// at most once a pass, when it is enabled and its interval has passed since its last firing.
+class TTickScheduler {
+public:
+    static constexpr uint32_t ClockInterval = 1000;
+
+    explicit TTickScheduler(TAnimationState& animation) : Animation(animation) {}
+
+    // Every channel counts from now; the clock starts.
+    void Start(uint32_t now);
+    // One pass: reads the tick count for each channel and fires those that are due.
+    void RunOnce(TTickSource& ticks, const std::function<void(TChannel)>& fire);
+
+    void SetIntervals(const TChannelIntervals& intervals);
+    void SetEnabled(TChannel channel, bool enabled) { At(channel).Enabled = enabled; }
+    bool IsEnabled(TChannel channel) const { return At(channel).Enabled; }
+    bool Fired(TChannel channel) const { return At(channel).Fired; }
+    uint32_t Interval(TChannel channel) const { return At(channel).Interval; }
+
+private:
+    struct TChannelState {
+        uint32_t Last = 0;
+        uint32_t Now = 0;
+        bool Fired = false;
+        bool Enabled = false;
+        uint32_t Interval = 0;
+    };
+
+    TChannelState& At(TChannel channel) { return Channels[static_cast<int>(channel)]; }
+    const TChannelState& At(TChannel channel) const { return Channels[static_cast<int>(channel)]; }
+
+    std::array<TChannelState, ChannelCount> Channels{};
+    TAnimationState& Animation;
+};

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "app/MainLoop.h"
+#include "persistence/SettingsFile.h"
+#include "support/BoardText.h"
+#include "support/FakeFileDialogs.h"
+#include "support/FakePlatform.h"
+#include "support/GameFolder.h"
+#include "support/TestSkin.h"
+
+// The whole game in a temporary game folder: the solid test skin in the cache, settings
+// written as the test wants them, fakes for the desktop, and a loop driven pass by pass on
+// a manual clock.
+class TGameApp {
+public:
+    explicit TGameApp(const TGame& settings = DefaultSettings()) {
+        Folder.Write("VyxLines.cfg", FormatSettingsFile(settings));
+        testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data());
+    }
+
+    static TGame DefaultSettings() {
+        TGame game;
+        game.Difficulty = DifficultyMedium;
+        game.Next = true;
+        game.Speeds = {5, 5, 5, 5};
+        game.Enable = true;
+        return game;
+    }
+
+    // Start-up as the game does it, then the window shown and the loop started.
+    void Start() {
+        World = std::make_unique<TGameWorld>(Platform);
+        World->Random.Seed(2005);
+        Window = std::make_unique<TForm1>(*World);
+        ASSERT_TRUE(ReadSettingsFile(World->Game, Messages));
+        ASSERT_TRUE(Window->ApplySettings());
+        World->NewGame();
+        Window->show();
+        Window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+        Loop = std::make_unique<TMainLoop>(*World, *Window);
+        Loop->Start();
+    }
+
+    // Passes until the condition holds; false when it never did within the passes allowed.
+    template <typename Condition>
+    bool PassUntil(Condition condition, int maxPasses = 2000) {
+        for (int pass = 0; pass < maxPasses; ++pass) {
+            if (condition()) {
+                return true;
+            }
+            Loop->RunPass();
+        }
+        return condition();
+    }
+
+    void Passes(int count) {
+        for (int pass = 0; pass < count; ++pass) {
+            Loop->RunPass();
+        }
+    }
+
+    // A press on a cell's picture, with the given mouse button.
+    void PressCell(int column, int row, Qt::MouseButton button = Qt::LeftButton) {
+        const TSkinLayout& l = World->Loader.SkinData().Layout;
+        const QPoint point(l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX + 3,
+                           l.BoardDrawTop + row * (l.CellHeight + l.CellGapY) + 3);
+        QTest::mousePress(&Window->View(), button, Qt::NoModifier, point);
+    }
+
+    // Empties the board and puts balls where the rows say.
+    void SetUpBoard(const std::array<const char*, BoardSize>& rows) {
+        SetBoard(World->Logic, rows);
+        World->Logic.ClearMarks();
+        World->Game.InputEnabled = true;
+        World->Scheduler.SetEnabled(TChannel::Appearance, false);
+    }
+
+    TGameFolder Folder;
+    TManualTicks Ticks;
+    TRecordingMessageBoxes Messages;
+    TFakeFileDialogs Dialogs;
+    TRecordingDesktop Desktop;
+    TRecordingSound Sound;
+    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound};
+    std::unique_ptr<TGameWorld> World;
+    std::unique_ptr<TForm1> Window;
+    std::unique_ptr<TMainLoop> Loop;
+};

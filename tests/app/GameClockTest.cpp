@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "app/GameClock.h"
+#include "support/BoardText.h"
+#include "support/RulesWorld.h"
+
+namespace {
+
+class GameClock : public testing::Test, public TClockHost {
+protected:
+    GameClock() {
+        Game.GameMode = ModeTimeTrial;
+        Game.Minutes = 5;
+        Game.LevelTarget = 100;
+        World.Logic.Preview.Banks[0] = {1, 2, 3, 4};
+    }
+
+    void UpdateCaption() override { Caption = CaptionFor(Game).value_or("<unchanged>"); }
+    void GameOver() override {
+        ++GameOvers;
+        // The sequence ends in a new Time-trial game.
+        Game.Minutes = 5;
+        Game.Seconds = 0;
+        Game.LevelTarget = 100;
+        Game.Score = 0;
+    }
+
+    void Ticks(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            Clock.ClockTick();
+        }
+    }
+
+    TSeededRandom Random{7};
+    TRulesWorld World{Random};
+    TGame& Game = World.Game;
+    TGameClock Clock{Game, World.Turns, *this};
+    std::string Caption;
+    int GameOvers = 0;
+};
+
+TEST_F(GameClock, ClassicCountsUpAndStartsAgainAfter9959) {
+    Game.GameMode = ModeClassic;
+    Game.Minutes = 0;
+    Ticks(61);
+    EXPECT_EQ(Game.TimeText, "0101");
+    Game.Minutes = 99;
+    Game.Seconds = 58;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "9959");
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0000");
+    EXPECT_EQ(GameOvers, 0);
+}
+
+TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
+    Game.Score = 130;
+    SetBoard(World.Logic, {"123456123", ".........", ".........", ".........", ".........",
+                           ".........", ".........", ".........", "........."});
+    World.Logic.CellMarks[0][0] = MarkSelected;
+    World.Hooks.SetChannelEnabled(TChannel::Choosing, true);
+    World.Game.InputEnabled = false;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0459");
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(GameOvers, 0);
+    EXPECT_EQ(Game.Score, 30U);
+    EXPECT_EQ(Game.LevelTarget, 125);
+    EXPECT_EQ(Game.TimeText, "0500") << "00:00 itself is never shown";
+    EXPECT_EQ(Caption, "Vyx Zeziz - Time-trial [Level 2]");
+    EXPECT_TRUE(Game.InputEnabled);
+    EXPECT_FALSE(World.Enabled(TChannel::Choosing));
+    EXPECT_EQ(CountBalls(World.Logic), 3) << "an emptied board with the level's first balls";
+    EXPECT_EQ(CountMarks(World.Logic, MarkSelected), 0);
+}
+
+TEST_F(GameClock, ScoreEqualToTheTargetPasses) {
+    Game.Score = 100;
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(Game.Score, 0U);
+    EXPECT_EQ(Game.LevelTarget, 125);
+    EXPECT_EQ(GameOvers, 0);
+}
+
+TEST_F(GameClock, MissedTargetEndsTheGame) {
+    Game.LevelTarget = 150;
+    Game.Score = 149;
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(GameOvers, 1);
+    EXPECT_EQ(Game.LevelTarget, 100);
+    EXPECT_EQ(Game.TimeText, "0500");
+}
+
+TEST_F(GameClock, OddLoadedClocksEndTheLevelInsteadOfGoingNegative) {
+    Game.Minutes = 0;
+    Game.Seconds = 0;
+    Game.Score = 500;
+    Ticks(1);
+    EXPECT_EQ(Game.LevelTarget, 125) << "a clock loaded at 00:00 ends the level at once";
+    EXPECT_EQ(Game.TimeText, "0500");
+
+    Game.Minutes = -3;
+    Game.Seconds = 20;
+    Game.Score = 0;
+    Ticks(1);
+    EXPECT_EQ(GameOvers, 1);
+    EXPECT_GE(Game.Minutes, 0);
+}
+
+TEST_F(GameClock, CaptionsNameTheModeAndALevelOfAtLeastOne) {
+    Game.LevelTarget = 150;
+    EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 3]");
+    Game.LevelTarget = -400;
+    EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 1]");
+    Game.GameMode = ModeClassic;
+    EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Classic");
+    Game.GameMode = 4;
+    EXPECT_FALSE(CaptionFor(Game));
+    // A level target below 100 counts as 100 when the level ends, too.
+    Game.GameMode = ModeTimeTrial;
+    Game.LevelTarget = 20;
+    Game.Score = 60;
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(GameOvers, 1);
+}
+
+TEST_F(GameClock, OtherModesLeaveTheClockAlone) {
+    Game.GameMode = 3;
+    Game.Minutes = 7;
+    Game.Seconds = 3;
+    Ticks(5);
+    EXPECT_EQ(Game.TimeText, "0703");
+    EXPECT_EQ(TimeTextFor(4, 7), "0407");
+    EXPECT_EQ(TimeTextFor(12, 30), "1230");
+}
+
+}  // namespace

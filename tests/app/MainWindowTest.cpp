@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "GameApp.h"
+#include "persistence/SettingsFile.h"
+
+namespace {
+
+// Counts the firings of a channel over passes, with the tick of each firing.
+struct TFirings {
+    std::vector<uint32_t> Ticks;
+};
+
+TFirings WatchChannel(TGameApp& app, TChannel channel, int passes) {
+    TFirings firings;
+    for (int pass = 0; pass < passes; ++pass) {
+        app.Loop->RunPass();
+        if (app.World->Scheduler.Fired(channel)) {
+            firings.Ticks.push_back(app.Ticks.Now);
+        }
+    }
+    return firings;
+}
+
+TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
+    TGameApp app;
+    app.Start();
+    app.SetUpBoard({"3........", ".........", ".........", ".........", ".........", ".........",
+                    ".........", ".........", "........."});
+    app.PressCell(0, 0, Qt::RightButton);
+    EXPECT_EQ(app.World->Logic.CellMarks[0][0], MarkSelected) << "every button selects";
+    EXPECT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Choosing));
+
+    app.PressCell(0, 3);
+    ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Moving));
+    int firings = 0;
+    int appearance = 0;
+    while (app.World->Scheduler.IsEnabled(TChannel::Moving) && firings < 100) {
+        app.Loop->RunPass();
+        firings += app.World->Scheduler.Fired(TChannel::Moving) ? 1 : 0;
+        // A channel long idle fires at once: the appearance starts in the arrival's pass.
+        appearance += app.World->Scheduler.Fired(TChannel::Appearance) ? 1 : 0;
+    }
+    EXPECT_EQ(firings, 4) << "three cells take four firings";
+    EXPECT_EQ(app.World->Logic.Board[0][3], 3);
+    EXPECT_EQ(app.Sound.Played.size(), 3U + 0U) << "a moving sound per cell entered";
+    EXPECT_EQ(app.Sound.Played.front(), "Sfx\\Moving1.wav");
+
+    // The spawn after the move appears for 14 firings, then its line check unlocks play.
+    ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
+    appearance += static_cast<int>(WatchChannel(app, TChannel::Appearance, 200).Ticks.size());
+    EXPECT_EQ(appearance, 14);
+    EXPECT_FALSE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
+    EXPECT_EQ(CountMarks(app.World->Logic, MarkAppearing), 0);
+    EXPECT_EQ(CountBalls(app.World->Logic), 4);
+}
+
+TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
+    TGameApp app;
+    app.Start();
+    app.SetUpBoard({"5555.....", ".........", "....5....", ".........", ".........", ".........",
+                    ".........", ".........", "........."});
+    app.PressCell(4, 2);
+    app.PressCell(4, 0);
+    int firings = 0;
+    while (app.World->Scheduler.IsEnabled(TChannel::Moving)) {
+        app.Loop->RunPass();
+        firings += app.World->Scheduler.Fired(TChannel::Deleting) ? 1 : 0;
+    }
+    EXPECT_EQ(app.World->Game.Score, 5U);
+    EXPECT_FALSE(app.World->Game.InputEnabled);
+    app.PressCell(0, 8);
+    EXPECT_EQ(app.World->Logic.CellMarks[0][8], MarkNone);
+
+    while (app.World->Scheduler.IsEnabled(TChannel::Deleting) && firings < 20) {
+        app.Loop->RunPass();
+        if (app.World->Scheduler.Fired(TChannel::Deleting)) {
+            ++firings;
+            EXPECT_EQ(app.World->Game.InputEnabled, firings == 13) << "firing " << firings;
+        }
+    }
+    EXPECT_EQ(firings, 13);
+    EXPECT_EQ(CountBalls(app.World->Logic), 0);
+    EXPECT_NE(std::find(app.Sound.Played.begin(), app.Sound.Played.end(), "Sfx\\Deleting1.wav"),
+              app.Sound.Played.end());
+}
+
+TEST(MainWindow, IntervalsFollowTheSpeedsAndAreNeverCutShort) {
+    for (int speed : {0, 9}) {
+        TGame settings = TGameApp::DefaultSettings();
+        settings.Speeds = {speed, speed, speed, speed};
+        TGameApp app(settings);
+        app.Start();
+        const TTickScheduler& channels = app.World->Scheduler;
+        EXPECT_EQ(channels.Interval(TChannel::Moving), speed == 0 ? 45U : 27U);
+        for (TChannel channel : {TChannel::Appearance, TChannel::Choosing, TChannel::Deleting}) {
+            EXPECT_EQ(channels.Interval(channel), speed == 0 ? 60U : 24U);
+        }
+        app.SetUpBoard({"1........", ".........", ".........", ".........", ".........",
+                        ".........", ".........", ".........", "........."});
+        app.PressCell(0, 0);
+        app.PressCell(8, 8);
+        const TFirings moving = WatchChannel(app, TChannel::Moving, 300);
+        ASSERT_EQ(moving.Ticks.size(), 17U);
+        for (std::size_t i = 1; i < moving.Ticks.size(); ++i) {
+            EXPECT_GE(moving.Ticks[i] - moving.Ticks[i - 1], channels.Interval(TChannel::Moving));
+        }
+    }
+}
+
+TEST(MainWindow, GameStandsStillWhileTheWindowIsInactiveOrADialogIsOpen) {
+    TGameApp app;
+    app.Start();
+    app.Passes(150);
+    const std::string shown(app.World->Game.TimeText.View());
+    EXPECT_EQ(shown, "0001");
+
+    QDialog dialog;
+    dialog.setModal(true);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const TFirings whileModal = WatchChannel(app, TChannel::Clock, 300);
+    EXPECT_TRUE(whileModal.Ticks.empty());
+    EXPECT_EQ(app.World->Game.TimeText, shown);
+    dialog.hide();
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    const TFirings whileAway = WatchChannel(app, TChannel::Clock, 300);
+    EXPECT_TRUE(whileAway.Ticks.empty());
+
+    app.Window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.Window.get()));
+    const TFirings back = WatchChannel(app, TChannel::Clock, 1);
+    EXPECT_EQ(back.Ticks.size(), 1U) << "the time away counts towards one second only";
+    EXPECT_EQ(app.World->Game.TimeText, "0002");
+}
+
+TEST(MainWindow, MenuHasItsItemsShortcutsAndMarks) {
+    TGame settings = TGameApp::DefaultSettings();
+    settings.Autosave = true;
+    settings.Autoload = false;
+    settings.Difficulty = DifficultyHard;
+    TGameApp app(settings);
+    app.Start();
+    QMenuBar* bar = app.Window->menuBar();
+    const QList<QAction*> top = bar->actions();
+    ASSERT_EQ(top.size(), 4);
+    EXPECT_EQ(top[0]->text(), "&Game");
+    EXPECT_EQ(top[1]->text(), "&Options");
+    EXPECT_EQ(top[2]->text(), "Lea&ders");
+    EXPECT_EQ(top[2]->menu(), nullptr) << "a command on the menu bar itself";
+    EXPECT_EQ(top[3]->text(), "&Help");
+
+    const auto item = [&](const char* name) {
+        return app.Window->findChild<QAction*>(QString::fromLatin1(name));
+    };
+    EXPECT_EQ(item("NewClassic1")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(item("N2")->text(), "Ne&w [Time-trial]");
+    EXPECT_EQ(item("N2")->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(item("N3")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_EQ(item("N4")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(item("N11")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(item("N11")->text(), "Vyx Zeziz Help");
+    EXPECT_EQ(item("Additional1")->text(), "Additio&nal...");
+    EXPECT_EQ(item("Autoloadonstart1")->text(), "Aut&oload on Start");
+
+    const QList<QAction*> game = top[0]->menu()->actions();
+    ASSERT_EQ(game.size(), 7);
+    EXPECT_TRUE(game[2]->isSeparator());
+    EXPECT_TRUE(game[5]->isSeparator());
+    EXPECT_EQ(game[6]->text(), "&Quit");
+
+    EXPECT_TRUE(item("Autosave1")->isChecked());
+    EXPECT_FALSE(item("Autoloadonstart1")->isChecked());
+    EXPECT_FALSE(item("Easy1")->isChecked());
+    EXPECT_FALSE(item("Medium1")->isChecked());
+    EXPECT_TRUE(item("Hard1")->isChecked());
+    for (QAction* action : app.Window->findChildren<QAction*>()) {
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    }
+
+    item("Autosave1")->trigger();
+    EXPECT_FALSE(app.World->Game.Autosave);
+    item("Autosave1")->trigger();
+    EXPECT_TRUE(app.World->Game.Autosave) << "toggled twice: as it was";
+}
+
+TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
+    TGameApp app;
+    app.Start();
+    app.SetUpBoard({"1.2......", ".........", ".........", ".........", ".........", ".........",
+                    ".........", ".........", "........."});
+    app.PressCell(0, 0);
+    const TLogic before = app.World->Logic;
+    QAction* hard = app.Window->findChild<QAction*>("Hard1");
+    app.Messages.Answers.push_back(TMessageAnswer::No);
+    hard->trigger();
+    ASSERT_EQ(app.Messages.Shown.size(), 1U);
+    const TRecordingMessageBoxes::TShown& prompt = app.Messages.Shown[0];
+    EXPECT_EQ(prompt.Text, "It will interrupt current game!\nAre you really  wish this?");
+    EXPECT_EQ(prompt.Caption, "Vyx Zeziz");
+    EXPECT_EQ(prompt.Icon, TMessageIcon::Exclamation);
+    EXPECT_EQ(prompt.Buttons, TMessageButtons::YesNo);
+    EXPECT_EQ(app.World->Game.Difficulty, DifficultyMedium);
+    EXPECT_EQ(app.World->Logic.Board, before.Board);
+    EXPECT_EQ(app.World->Logic.CellMarks, before.CellMarks);
+    EXPECT_FALSE(hard->isChecked());
+    EXPECT_TRUE(app.Window->findChild<QAction*>("Medium1")->isChecked());
+
+    // The same level asks too; Yes starts a new game on it.
+    QAction* medium = app.Window->findChild<QAction*>("Medium1");
+    app.Messages.Answers.push_back(TMessageAnswer::Yes);
+    medium->trigger();
+    EXPECT_EQ(app.Messages.Shown.size(), 2U);
+    EXPECT_TRUE(medium->isChecked());
+    app.Messages.Answers.push_back(TMessageAnswer::Yes);
+    hard->trigger();
+    EXPECT_EQ(app.World->Game.Difficulty, DifficultyHard);
+    EXPECT_TRUE(hard->isChecked());
+    EXPECT_FALSE(medium->isChecked());
+    EXPECT_EQ(CountBalls(app.World->Logic), 4);
+}
+
+TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {
+    TGameApp app;
+    app.Start();
+    app.SetUpBoard({"1........", ".........", ".........", ".........", ".........", ".........",
+                    ".........", ".........", "........."});
+    app.PressCell(0, 0);
+    app.PressCell(8, 8);
+    app.Passes(12);
+    ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Moving));
+    app.Window->findChild<QAction*>("N2")->trigger();
+    EXPECT_TRUE(app.Messages.Shown.empty());
+    EXPECT_EQ(app.World->Game.GameMode, ModeTimeTrial);
+    EXPECT_EQ(app.Window->windowTitle(), "Vyx Zeziz - Time-trial [Level 1]");
+    EXPECT_EQ(app.World->Game.TimeText, "0500");
+    EXPECT_FALSE(app.World->Scheduler.IsEnabled(TChannel::Moving));
+    EXPECT_TRUE(app.World->Logic.MoveStarting);
+    EXPECT_EQ(CountBalls(app.World->Logic), 3);
+    app.Window->findChild<QAction*>("NewClassic1")->trigger();
+    EXPECT_EQ(app.Window->windowTitle(), "Vyx Zeziz - Classic");
+}
+
+TEST(MainWindow, ClosingWritesTheSettings) {
+    TGameApp app;
+    app.Start();
+    app.Window->findChild<QAction*>("Autoloadonstart1")->trigger();
+    app.Window->findChild<QAction*>("N6")->trigger();
+    EXPECT_TRUE(app.Window->IsClosed());
+    EXPECT_FALSE(app.Loop->RunPass()) << "the loop ends after its current pass";
+    TGame written;
+    TRecordingMessageBoxes messages;
+    ASSERT_TRUE(ReadSettingsFile(written, messages));
+    EXPECT_TRUE(written.Autoload);
+    EXPECT_EQ(written.Difficulty, DifficultyMedium);
+}
+
+TEST(MainWindow, HelpGoesToTheDesktop) {
+    TGameApp app;
+    app.Start();
+    app.Window->findChild<QAction*>("N11")->trigger();
+    EXPECT_EQ(app.Desktop.Help, std::vector<std::string>{"VyxLinesHelp.chm::"});
+}
+
+TEST(MainWindow, WindowTakesTheSkinsClientSize) {
+    TGameApp app;
+    app.Start();
+    EXPECT_EQ(app.Window->View().size(), QSize(160, 150));
+    EXPECT_FALSE(app.Window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(app.Window->minimumSize(), app.Window->maximumSize()) << "not resizable";
+}
+
+}  // namespace
