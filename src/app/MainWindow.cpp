@@ -15,6 +15,7 @@
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
 #include "platform/Latin1.h"
+#include "presentation/OptionsBox.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ void TForm1::ConnectCommands() {
     });
     connect(Items.Save, &QAction::triggered, this,
             [this] { SaveGameAs(World.Platform.FileDialogs, World.Logic, World.Game); });
+    connect(Items.Options, &QAction::triggered, this, &TForm1::ShowOptions);
     connect(Items.Leaders, &QAction::triggered, this, [this] {
         TLeadersBox leaders(this);
         leaders.exec();
@@ -101,6 +103,21 @@ void TForm1::ConnectCommands() {
         TAboutBox about(this, World.Platform.Desktop);
         about.exec();
     });
+}
+
+// The clock stands still while the dialog is open; closing it brings its choices into
+// effect, the new skin's window size included.
+void TForm1::ShowOptions() {
+    World.Scheduler.SetEnabled(TChannel::Clock, false);
+    {
+        TOptionsBox options(World.Game, World.Loader, World.Platform.Desktop, World.Platform.Sound,
+                            this);
+        options.exec();
+    }
+    World.Scheduler.SetEnabled(TChannel::Clock, true);
+    if (!ApplySettings()) {
+        close();
+    }
 }
 
 void TForm1::NewGameInMode(int32_t mode) {
@@ -134,8 +151,14 @@ void TForm1::SetCaption(const std::string& caption) {
     setWindowTitle(FromLatin1(caption));
 }
 
+// The final board stays on screen behind the dialogs; the sequence ends in a new game in
+// the same mode and difficulty.
 void TForm1::RunGameOverSequence() {
-    World.NewGame();
+    {
+        TGameOverBox gameOver(*this);
+        gameOver.exec();
+    }
+    LeadersCheck(World.Game, *this, World.Platform.Messages);
 }
 
 void TForm1::ShowSettingsInMenu(const TGame& game) {

@@ -49,6 +49,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void ShowOptions();
     void NewGameInMode(int32_t mode);
     void SetLevel(uint32_t difficulty);
     void ShowLevelMarks();

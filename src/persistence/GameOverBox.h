@@ -8,6 +8,8 @@
 // leaders table. It closes only by its OK button; any other way of closing it counts as OK,
 // so what follows is never skipped.
 class TGameOverBox final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit TGameOverBox(TGameOverHost& host);
 

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "persistence/MakerLinks.h"
+#include "presentation/OptionsBox.h"
+#include "support/FakePlatform.h"
+#include "support/GameFolder.h"
+#include "support/TestSkin.h"
+
+namespace {
+
+class OptionsBox : public testing::Test {
+protected:
+    OptionsBox() {
+        testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("SolidColours"));
+        for (const char* package : {"Zeta.lsk", "Buttons.lsk", "alpha.lsk"}) {
+            Folder.Write(std::string("Gfx\\Skins\\") + package, "not unpacked in this test");
+        }
+        Folder.Write("Gfx\\Skins\\notes.txt", "not a skin");
+        EXPECT_TRUE(Loader.ReadSkinConfig());
+        Game.Speeds = {1, 2, 3, 4};
+        Game.SoundChoices = {0, 1, 2, 0};
+        Game.SoundFiles[0].Assign("Sfx\\Selecting1.wav");
+        Game.Enable = true;
+        Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Sound, nullptr);
+    }
+
+    template <typename Widget>
+    Widget* Find(const char* name) {
+        auto* widget = Box->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    TGameFolder Folder;
+    TRecordingMessageBoxes Messages;
+    TRecordingDesktop Desktop;
+    TRecordingSound Sound;
+    TLoader Loader{Messages};
+    TGame Game;
+    std::unique_ptr<TOptionsBox> Box;
+};
+
+TEST_F(OptionsBox, IsLaidOutWithItsPagesAndControls) {
+    EXPECT_EQ(Box->windowTitle(), "Options");
+    EXPECT_EQ(Box->size(), QSize(323, 289));
+    EXPECT_EQ(Find<QPushButton>("Button1")->geometry(), QRect(155, 258, 81, 25));
+    EXPECT_EQ(Find<QPushButton>("Button3")->geometry(), QRect(243, 258, 75, 25));
+    auto* pages = Find<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->geometry(), QRect(4, 8, 315, 245));
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->tabText(0), "Skins");
+    EXPECT_EQ(pages->tabText(1), "Animation");
+    EXPECT_EQ(pages->tabText(2), "Sounds");
+    EXPECT_EQ(pages->currentIndex(), 0);
+    for (const char* bar : {"AppearBar", "MoveBar", "ChooseBar", "DelBar"}) {
+        EXPECT_EQ(Find<QSlider>(bar)->maximum(), 9);
+        EXPECT_EQ(Find<QSlider>(bar)->tickPosition(), QSlider::TicksBelow);
+    }
+    for (const char* button : {"ChPic", "MvPic", "DelPic", "ErrPic"}) {
+        EXPECT_EQ(Find<QPushButton>(button)->size(), QSize(20, 22));
+    }
+    EXPECT_EQ(Find<QCheckBox>("EnbleSnd")->text(), "Enable sounds");
+    EXPECT_EQ(Find<QPushButton>("MoreSkins")->text(), "Get more skins!");
+    bool slowFast = false;
+    for (QLabel* label : Box->findChildren<QLabel*>()) {
+        slowFast = slowFast || label->text() == "slow                       fast";
+    }
+    EXPECT_TRUE(slowFast);
+}
+
+TEST_F(OptionsBox, ShowsTheCurrentChoices) {
+    auto* skins = Find<QComboBox>("SkinsList");
+    ASSERT_EQ(skins->count(), 3);
+    EXPECT_EQ(skins->itemText(0), "alpha");
+    EXPECT_EQ(skins->itemText(1), "Buttons");
+    EXPECT_EQ(skins->itemText(2), "Zeta");
+    EXPECT_EQ(skins->currentText(), "SolidColours") << "the skin's own name";
+    EXPECT_EQ(Find<QLabel>("SkinName")->text(), "SolidColours");
+    EXPECT_EQ(Find<QLabel>("SkinAuthor")->text(), "Test Suite");
+    EXPECT_EQ(Find<QLabel>("SkinVer")->text(), "1");
+    EXPECT_EQ(Find<QSlider>("AppearBar")->value(), 1);
+    EXPECT_EQ(Find<QSlider>("ChooseBar")->value(), 2);
+    EXPECT_EQ(Find<QSlider>("MoveBar")->value(), 3);
+    EXPECT_EQ(Find<QSlider>("DelBar")->value(), 4);
+    EXPECT_EQ(Find<QComboBox>("MoveSnd")->currentText(), "Sound2");
+    EXPECT_EQ(Find<QComboBox>("DelSnd")->currentText(), "Sound3");
+    EXPECT_TRUE(Find<QCheckBox>("EnbleSnd")->isChecked());
+}
+
+TEST_F(OptionsBox, ControlsWriteIntoTheGameAtOnce) {
+    Find<QSlider>("MoveBar")->setValue(9);
+    Find<QSlider>("AppearBar")->setValue(0);
+    EXPECT_EQ(Game.Speeds.Moving, 9);
+    EXPECT_EQ(Game.Speeds.Appearance, 0);
+    Find<QComboBox>("ErrSnd")->setCurrentIndex(2);
+    EXPECT_EQ(Game.SoundChoices[static_cast<int>(TSound::Error)], 2);
+    Find<QComboBox>("ErrSnd")->setCurrentIndex(-1);
+    EXPECT_EQ(Game.SoundChoices[static_cast<int>(TSound::Error)], 2) << "no item: unchanged";
+    QTest::mouseClick(Find<QCheckBox>("EnbleSnd"), Qt::LeftButton);
+    EXPECT_FALSE(Game.Enable);
+    EXPECT_TRUE(Sound.Played.empty());
+}
+
+TEST_F(OptionsBox, PreviewButtonsPlayTheListedSoundWhateverTheSwitch) {
+    Game.Enable = false;
+    Find<QComboBox>("ChSnd")->setCurrentIndex(1);
+    Find<QPushButton>("ChPic")->click();
+    Find<QComboBox>("ChSnd")->setCurrentIndex(-1);
+    Find<QPushButton>("ChPic")->click();
+    Find<QPushButton>("ErrPic")->click();
+    EXPECT_EQ(Sound.Played, (std::vector<std::string>{"Sfx\\Selecting2.wav", "Sfx\\Selecting1.wav",
+                                                      "Sfx\\Error1.wav"}));
+}
+
+TEST_F(OptionsBox, PickingASkinReplacesTheCacheAtOnce) {
+    auto* skins = Find<QComboBox>("SkinsList");
+    emit skins->activated(2);
+    EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\skin.cfg")) << "the cache was cleared";
+    ASSERT_EQ(Messages.Shown.size(), 1U);
+    EXPECT_EQ(Messages.Shown[0].Text,
+              "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "
+              "reinstall skin.");
+    EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
+}
+
+TEST_F(OptionsBox, LinksAndEscape) {
+    Find<QPushButton>("Button3")->click();
+    EXPECT_EQ(Desktop.Help, std::vector<std::string>{"VyxLinesHelp.chm::Program UI.htm"});
+    Find<QPushButton>("MoreSkins")->click();
+    EXPECT_EQ(Desktop.Urls, std::vector<std::string>{std::string(MakerDownloadsPage)});
+    Box->show();
+    QTest::keyClick(Box.get(), Qt::Key_Escape);
+    EXPECT_TRUE(Box->isVisible()) << "no button answers Escape";
+    Find<QPushButton>("Button1")->click();
+    EXPECT_FALSE(Box->isVisible());
+}
+
+}  // namespace
