@@ -5,7 +5,9 @@
 namespace {
 
 std::string TwoDigits(int32_t value) {
-    return (value <= 9 ? "0" : "") + std::to_string(value);
+    std::string text(value <= 9 ? "0" : "");
+    text += std::to_string(value);
+    return text;
 }
 
 }  // namespace

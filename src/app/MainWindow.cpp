@@ -71,38 +71,51 @@ void TForm1::FormMouseDown(int x, int y) {
 }
 
 void TForm1::ConnectCommands() {
-    connect(Items.NewClassic, &QAction::triggered, this, [this] { NewGameInMode(ModeClassic); });
-    connect(Items.NewTimeTrial, &QAction::triggered, this,
-            [this] { NewGameInMode(ModeTimeTrial); });
+    OnCommand(Items.NewClassic, [this] { NewGameInMode(ModeClassic); });
+    OnCommand(Items.NewTimeTrial, [this] { NewGameInMode(ModeTimeTrial); });
     connect(Items.Quit, &QAction::triggered, this, &QWidget::close);
-    connect(Items.Easy, &QAction::triggered, this, [this] { SetLevel(DifficultyEasy); });
-    connect(Items.Medium, &QAction::triggered, this, [this] { SetLevel(DifficultyMedium); });
-    connect(Items.Hard, &QAction::triggered, this, [this] { SetLevel(DifficultyHard); });
+    OnCommand(Items.Easy, [this] { SetLevel(DifficultyEasy); });
+    OnCommand(Items.Medium, [this] { SetLevel(DifficultyMedium); });
+    OnCommand(Items.Hard, [this] { SetLevel(DifficultyHard); });
     connect(Items.Autosave, &QAction::toggled, this,
             [this](bool checked) { World.Game.Autosave = checked; });
     connect(Items.Autoload, &QAction::toggled, this,
             [this](bool checked) { World.Game.Autoload = checked; });
-    connect(Items.Load, &QAction::triggered, this, [this] {
+    OnCommand(Items.Load, [this] {
         if (LoadGameFrom(World.Platform.FileDialogs, World.Logic, World.Game)) {
             World.MakeLoadedGamePlayable();
             ShowLevelMarks();
         }
     });
-    connect(Items.Save, &QAction::triggered, this,
-            [this] { SaveGameAs(World.Platform.FileDialogs, World.Logic, World.Game); });
-    connect(Items.Options, &QAction::triggered, this, &TForm1::ShowOptions);
-    connect(Items.Leaders, &QAction::triggered, this, [this] {
+    OnCommand(Items.Save,
+              [this] { SaveGameAs(World.Platform.FileDialogs, World.Logic, World.Game); });
+    OnCommand(Items.Options, [this] { ShowOptions(); });
+    OnCommand(Items.Leaders, [this] {
         TLeadersBox leaders(this);
         leaders.exec();
     });
-    connect(Items.Help, &QAction::triggered, this,
-            [this] { World.Platform.Desktop.OpenHelp("VyxLinesHelp.chm", ""); });
-    connect(Items.HomePage, &QAction::triggered, this,
-            [this] { World.Platform.Desktop.OpenUrl(MakerHomePage); });
-    connect(Items.About, &QAction::triggered, this, [this] {
+    OnCommand(Items.Help, [this] { World.Platform.Desktop.OpenHelp("VyxLinesHelp.chm", ""); });
+    OnCommand(Items.HomePage, [this] { World.Platform.Desktop.OpenUrl(MakerHomePage); });
+    OnCommand(Items.About, [this] {
         TAboutBox about(this, World.Platform.Desktop);
         about.exec();
     });
+}
+
+// After a command's dialogs the game goes on in this window: it takes the activation back
+// itself rather than wait for a window manager to hand it back (or for a click, without
+// one), since the game stands still while the window is inactive.
+void TForm1::OnCommand(QAction* action, std::function<void()> command) {
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        command();
+        TakeBackActivation();
+    });
+}
+
+void TForm1::TakeBackActivation() {
+    if (!Closed) {
+        activateWindow();
+    }
 }
 
 // The clock stands still while the dialog is open; closing it brings its choices into
@@ -159,6 +172,7 @@ void TForm1::RunGameOverSequence() {
         gameOver.exec();
     }
     LeadersCheck(World.Game, *this, World.Platform.Messages);
+    TakeBackActivation();
 }
 
 void TForm1::ShowSettingsInMenu(const TGame& game) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 #include "BoardView.h"
 #include "GameWorld.h"
@@ -49,6 +50,8 @@ protected:
 
 private:
     void ConnectCommands();
+    void OnCommand(QAction* action, std::function<void()> command);
+    void TakeBackActivation();
     void ShowOptions();
     void NewGameInMode(int32_t mode);
     void SetLevel(uint32_t difficulty);
