@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <filesystem>
 
+#include "QuietHooks.h"
 #include "presentation/ApplySettings.h"
 
 namespace fs = std::filesystem;
@@ -17,19 +18,11 @@ public:
     }
 };
 
-class TQuietHost final : public TSettingsHost, public TTurnHooks {
+class TQuietHost final : public TSettingsHost, public TQuietHooks {
 public:
     void ShowSettingsInMenu(const TGame&) override {}
     void SetClientSize(int, int) override {}
     void SetChannelIntervals(const TChannelIntervals&) override {}
-    void SetChannelEnabled(TChannel, bool) override {}
-    bool IsChannelEnabled(TChannel) const override { return false; }
-    void SetAppearFrame(int16_t) override {}
-    void SetDeleteFrame(int16_t) override {}
-    void RedrawBoard() override {}
-    void PlaySound(TSound) override {}
-    void Autosave() override {}
-    void GameOver() override {}
 };
 
 // A game folder in a temporary place holding the build's default skin package, with the

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "QuietHooks.h"
 #include "rules/LineDetection.h"
 #include "rules/PathSearch.h"
 #include "rules/TurnCycle.h"
@@ -53,24 +54,6 @@ void BM_DetectLineBusyBoard(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DetectLineBusyBoard);
-
-class TQuietHooks final : public TTurnHooks {
-public:
-    void SetChannelEnabled(TChannel channel, bool enabled) override {
-        Enabled[static_cast<int>(channel)] = enabled;
-    }
-    bool IsChannelEnabled(TChannel channel) const override {
-        return Enabled[static_cast<int>(channel)];
-    }
-    void SetAppearFrame(int16_t) override {}
-    void SetDeleteFrame(int16_t) override {}
-    void RedrawBoard() override {}
-    void PlaySound(TSound) override {}
-    void Autosave() override {}
-    void GameOver() override {}
-
-    bool Enabled[ChannelCount]{};
-};
 
 // One whole turn on a mid-game board: select, move across the board, walk, arrive, spawn,
 // and the line check at the end of the appearance.

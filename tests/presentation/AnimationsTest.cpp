@@ -4,14 +4,13 @@
 
 #include "presentation/Animations.h"
 #include "support/BoardText.h"
-#include "support/RecordingHooks.h"
-#include "support/ScriptedRandom.h"
+#include "support/PresentationWorld.h"
 
 namespace {
 
-class Animations : public testing::Test {
+class CellAnimations : public testing::Test, protected TPresentationWorld {
 protected:
-    Animations() {
+    CellAnimations() {
         Game.InputEnabled = true;
         Game.Enable = true;
         Hooks.OnRedraw = [this] { DrawAll(); };
@@ -21,7 +20,7 @@ protected:
     void DrawAll() {
         for (int row = 0; row < BoardSize; ++row) {
             for (int column = 0; column < BoardSize; ++column) {
-                Animations_.PictureFor(column, row);
+                Animations.PictureFor(column, row);
             }
         }
     }
@@ -33,24 +32,16 @@ protected:
         }
         return count;
     }
-
-    TLogic Logic;
-    TGame Game;
-    TScriptedRandom Random;
-    TRecordingHooks Hooks;
-    TTurnCycle Turns{Logic, Game, Random, Hooks};
-    TAnimationState State;
-    TAnimations Animations_{State, Logic, Game, Turns, Hooks};
 };
 
-TEST_F(Animations, BounceRunsItsCycleAndChimesOncePerCycle) {
+TEST_F(CellAnimations, BounceRunsItsCycleAndChimesOncePerCycle) {
     Logic.Board[3][3] = 5;
     Logic.CellMarks[3][3] = MarkSelected;
     Logic.Selection = {5, 3, 3};
     State.ChoosingFired = true;
     std::vector<int> frames;
     for (int redraw = 0; redraw < 24 + 23; ++redraw) {
-        const TCellPicture picture = Animations_.PictureFor(3, 3);
+        const TCellPicture picture = Animations.PictureFor(3, 3);
         EXPECT_EQ(picture.Colour, 5);
         frames.push_back(picture.Kind == TCellPicture::TKind::Still ? -1 : picture.Frame);
     }
@@ -64,32 +55,32 @@ TEST_F(Animations, BounceRunsItsCycleAndChimesOncePerCycle) {
 
     Game.Enable = false;
     for (int redraw = 0; redraw < 30; ++redraw) {
-        Animations_.PictureFor(3, 3);
+        Animations.PictureFor(3, 3);
     }
     EXPECT_EQ(SoundsOf(TSound::Choosing), 2);
 }
 
-TEST_F(Animations, BounceAdvancesOnlyAfterTheChoosingChannelFired) {
+TEST_F(CellAnimations, BounceAdvancesOnlyAfterTheChoosingChannelFired) {
     Logic.Board[0][0] = 1;
     Logic.Board[8][8] = 2;
     Logic.CellMarks[0][0] = MarkSelected;
     Logic.Selection = {1, 0, 0};
     State.BounceFrame = 4;
     State.ChoosingFired = false;
-    EXPECT_EQ(Animations_.PictureFor(0, 0).Frame, 2);
-    EXPECT_EQ(Animations_.PictureFor(0, 0).Frame, 2);
+    EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
+    EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
     State.ChoosingFired = true;
-    EXPECT_EQ(Animations_.PictureFor(0, 0).Frame, 2);
+    EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
     // Selecting another ball goes on from the current frame.
     Logic.CellMarks[0][0] = MarkNone;
     Logic.CellMarks[8][8] = MarkSelected;
     Logic.Selection = {2, 8, 8};
-    const TCellPicture picture = Animations_.PictureFor(8, 8);
+    const TCellPicture picture = Animations.PictureFor(8, 8);
     EXPECT_EQ(picture.Colour, 2);
     EXPECT_EQ(picture.Frame, 3);
 }
 
-TEST_F(Animations, AppearanceEndsAtItsFourteenthFiringWithTheLineCheck) {
+TEST_F(CellAnimations, AppearanceEndsAtItsFourteenthFiringWithTheLineCheck) {
     SetBoard(Logic, {"2222.....", ".........", ".........", ".........", ".........", ".........",
                      ".........", ".........", "........."});
     Logic.Board[4][0] = 2;
@@ -97,12 +88,12 @@ TEST_F(Animations, AppearanceEndsAtItsFourteenthFiringWithTheLineCheck) {
     Game.InputEnabled = false;
     Hooks.SetChannelEnabled(TChannel::Appearance, true);
     for (int firing = 1; firing <= 13; ++firing) {
-        Animations_.AdvanceAppearance();
+        Animations.AdvanceAppearance();
         EXPECT_EQ(State.AppearFrame, firing);
-        EXPECT_EQ(Animations_.PictureFor(4, 0).Frame, 11 + firing);
+        EXPECT_EQ(Animations.PictureFor(4, 0).Frame, 11 + firing);
     }
     EXPECT_EQ(Hooks.Autosaves, 0);
-    Animations_.AdvanceAppearance();
+    Animations.AdvanceAppearance();
     EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Appearance));
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 5) << "the new ball completed a line";
     EXPECT_TRUE(Hooks.IsChannelEnabled(TChannel::Deleting));
@@ -112,7 +103,7 @@ TEST_F(Animations, AppearanceEndsAtItsFourteenthFiringWithTheLineCheck) {
     EXPECT_EQ(Hooks.Redraws, 14);
 }
 
-TEST_F(Animations, VanishingChimesAtItsFirstFrameAndUnlocksAtItsLast) {
+TEST_F(CellAnimations, VanishingChimesAtItsFirstFrameAndUnlocksAtItsLast) {
     for (int column = 0; column < 5; ++column) {
         Logic.CellMarks[column][2] = MarkDeleting;
     }
@@ -120,16 +111,16 @@ TEST_F(Animations, VanishingChimesAtItsFirstFrameAndUnlocksAtItsLast) {
     Game.InputEnabled = false;
     Hooks.SetChannelEnabled(TChannel::Deleting, true);
     State.DeleteFrame = 0;
-    Animations_.AdvanceDeletion();
+    Animations.AdvanceDeletion();
     EXPECT_EQ(SoundsOf(TSound::Deleting), 5) << "once per vanishing cell, heard as one";
-    EXPECT_EQ(Animations_.PictureFor(0, 2).Frame, 25);
+    EXPECT_EQ(Animations.PictureFor(0, 2).Frame, 25);
     for (int firing = 2; firing <= 12; ++firing) {
-        Animations_.AdvanceDeletion();
-        EXPECT_EQ(Animations_.PictureFor(0, 2).Frame, 24 + firing);
+        Animations.AdvanceDeletion();
+        EXPECT_EQ(Animations.PictureFor(0, 2).Frame, 24 + firing);
     }
     EXPECT_EQ(SoundsOf(TSound::Deleting), 6) << "the redraw of frame 1 inside the test";
     EXPECT_FALSE(Game.InputEnabled);
-    Animations_.AdvanceDeletion();
+    Animations.AdvanceDeletion();
     EXPECT_TRUE(Game.InputEnabled);
     EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Deleting));
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0);
@@ -137,19 +128,19 @@ TEST_F(Animations, VanishingChimesAtItsFirstFrameAndUnlocksAtItsLast) {
     EXPECT_EQ(Hooks.Autosaves, 1);
 }
 
-TEST_F(Animations, ChannelsStopQuietlyWhenAMoveClearedTheirMarks) {
+TEST_F(CellAnimations, ChannelsStopQuietlyWhenAMoveClearedTheirMarks) {
     Hooks.SetChannelEnabled(TChannel::Appearance, true);
     Hooks.SetChannelEnabled(TChannel::Deleting, true);
     State.AppearFrame = 13;
     State.DeleteFrame = 12;
-    Animations_.AdvanceAppearance();
-    Animations_.AdvanceDeletion();
+    Animations.AdvanceAppearance();
+    Animations.AdvanceDeletion();
     EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Appearance));
     EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Deleting));
     EXPECT_EQ(Hooks.Autosaves, 0);
 }
 
-TEST_F(Animations, CellsWithoutAUsableColourShowNothing) {
+TEST_F(CellAnimations, CellsWithoutAUsableColourShowNothing) {
     Logic.Board[0][0] = 9;
     Logic.Board[1][0] = 9;
     Logic.CellMarks[1][0] = MarkAppearing;
@@ -157,9 +148,9 @@ TEST_F(Animations, CellsWithoutAUsableColourShowNothing) {
     Logic.LineColour = 0;
     Logic.CellMarks[3][0] = 7;
     for (int column = 0; column < 4; ++column) {
-        EXPECT_EQ(Animations_.PictureFor(column, 0).Kind, TCellPicture::TKind::Nothing);
+        EXPECT_EQ(Animations.PictureFor(column, 0).Kind, TCellPicture::TKind::Nothing);
     }
-    EXPECT_EQ(Animations_.PictureFor(4, 0).Kind, TCellPicture::TKind::EmptyCell);
+    EXPECT_EQ(Animations.PictureFor(4, 0).Kind, TCellPicture::TKind::EmptyCell);
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 
 #include "presentation/Renderer.h"
 #include "support/GameFolder.h"
-#include "support/RecordingHooks.h"
-#include "support/ScriptedRandom.h"
+#include "support/PresentationWorld.h"
 #include "support/TestSkin.h"
 
 namespace {
@@ -13,9 +12,9 @@ std::string CacheFile(const std::string& name) {
 }
 
 // A renderer drawing the solid test skin from a temporary game folder's cache.
-class Renderer : public testing::Test {
+class Drawing : public testing::Test, protected TPresentationWorld {
 protected:
-    Renderer() {
+    Drawing() {
         testskin::Write(Folder.Path("Gfx\\Cache"), Skin);
         Files.Background.Assign(CacheFile("back.bmp"));
         Files.EmptyCell.Assign(CacheFile("cell.bmp"));
@@ -24,11 +23,11 @@ protected:
         }
         Files.ScoreDigits.Assign(CacheFile("score.bmp"));
         Files.PreviewBalls.Assign(CacheFile("next.bmp"));
-        Draw.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
+        Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
         Game.Difficulty = DifficultyMedium;
     }
 
-    QRgb Pixel(int x, int y) const { return Draw.BackBuffer().pixel(x, y); }
+    QRgb Pixel(int x, int y) const { return Renderer.BackBuffer().pixel(x, y); }
     // Top-left pixel of a cell's picture.
     QRgb CellPixel(int column, int row) const {
         const TSkinLayout& l = Skin.Layout;
@@ -50,19 +49,11 @@ protected:
     TGameFolder Folder;
     TSkinData Skin = testskin::Data();
     TSkinFiles Files;
-    TLogic Logic;
-    TGame Game;
-    TScriptedRandom Random;
-    TRecordingHooks Hooks;
-    TTurnCycle Turns{Logic, Game, Random, Hooks};
-    TAnimationState State;
-    TAnimations Animations{State, Logic, Game, Turns, Hooks};
-    TRenderer Draw{Logic, Game, Animations};
 };
 
-TEST_F(Renderer, BackBufferTakesTheBackgroundSizeAndCellsTheirPlaces) {
-    Draw.DrawBoard();
-    EXPECT_EQ(Draw.BackBuffer().size(), QSize(160, 150));
+TEST_F(Drawing, BackBufferTakesTheBackgroundSizeAndCellsTheirPlaces) {
+    Renderer.DrawBoard();
+    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
     const TSkinLayout& l = Skin.Layout;
     // Column 0 starts one gap right of the board's left; row 0 exactly at its top.
     EXPECT_EQ(Pixel(l.BoardDrawLeft + l.CellGapX, l.BoardDrawTop), testskin::EmptyCell());
@@ -76,7 +67,7 @@ TEST_F(Renderer, BackBufferTakesTheBackgroundSizeAndCellsTheirPlaces) {
     EXPECT_EQ(Pixel(x, y - 1), testskin::Background());
 }
 
-TEST_F(Renderer, EachColourComesFromItsOwnStrip) {
+TEST_F(Drawing, EachColourComesFromItsOwnStrip) {
     // Strips in file order feed the colours 1, 3, 2, 5, 4, 6.
     for (int colour = 1; colour <= 6; ++colour) {
         Logic.Board[colour - 1][0] = static_cast<int16_t>(colour);
@@ -85,7 +76,7 @@ TEST_F(Renderer, EachColourComesFromItsOwnStrip) {
     Logic.Board[1][1] = -2;
     Logic.Board[2][1] = 1;
     Logic.CellMarks[2][1] = 4;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     const int stripOfColour[7] = {-1, 0, 2, 1, 4, 3, 5};
     for (int colour = 1; colour <= 6; ++colour) {
         EXPECT_EQ(CellPixel(colour - 1, 0), testskin::StripFrame(stripOfColour[colour], 0, 12))
@@ -97,7 +88,7 @@ TEST_F(Renderer, EachColourComesFromItsOwnStrip) {
     EXPECT_EQ(CellPixel(2, 1), testskin::Background());
 }
 
-TEST_F(Renderer, AnimatedCellsShowTheirFrames) {
+TEST_F(Drawing, AnimatedCellsShowTheirFrames) {
     Logic.Board[0][0] = 2;
     Logic.CellMarks[0][0] = MarkAppearing;
     Logic.CellMarks[1][0] = MarkDeleting;  // already empty on the board
@@ -105,155 +96,156 @@ TEST_F(Renderer, AnimatedCellsShowTheirFrames) {
     Logic.Selection.Colour = 2;
     State.AppearFrame = 0;
     State.DeleteFrame = 0;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     // Before the channels' first firing: the last bounce frame and the grown ball.
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 0, 11));
     EXPECT_EQ(CellPixel(1, 0), testskin::StripFrame(4, 1, 12)) << "the line's colour, 4";
 
     State.AppearFrame = 1;
     State.DeleteFrame = 1;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 1, 0));
     EXPECT_EQ(CellPixel(1, 0), testskin::StripFrame(4, 2, 0));
 
     State.AppearFrame = 13;
     State.DeleteFrame = 12;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 1, 12));
     EXPECT_EQ(CellPixel(1, 0), testskin::StripFrame(4, 2, 11));
 
     State.AppearFrame = 14;
     State.DeleteFrame = 13;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 0, 12)) << "the ball at rest";
     EXPECT_EQ(CellPixel(1, 0), testskin::EmptyCell());
 }
 
-TEST_F(Renderer, ScoreShowsFiveDigitsAndRestartsAtASixth) {
+TEST_F(Drawing, ScoreShowsFiveDigitsAndRestartsAtASixth) {
     Game.Score = 0;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     for (int position = 0; position < 5; ++position) {
         EXPECT_EQ(ScorePixel(position), testskin::ScoreDigit(0));
     }
     Game.Score = 4071;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     const int digits[5] = {0, 4, 0, 7, 1};
     for (int position = 0; position < 5; ++position) {
         EXPECT_EQ(ScorePixel(position), testskin::ScoreDigit(digits[position]));
     }
     EXPECT_EQ(Game.ScoreText, "4071");
     Game.Score = 99999;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(ScorePixel(0), testskin::ScoreDigit(9));
 
     int restarts = 0;
-    Draw.SetScoreOverflowHandler([&] {
+    Renderer.SetScoreOverflowHandler([&] {
         EXPECT_EQ(Game.Score, 0U);
         ++restarts;
     });
     Game.Score = 100000;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(restarts, 1);
     EXPECT_EQ(Game.ScoreText, "0");
     EXPECT_EQ(ScorePixel(0), testskin::Background()) << "nothing drawn in that pass";
 
     Game.Score = 4000000000U;  // ten digits, as a hand-made saved game may hold
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(restarts, 1);
     EXPECT_EQ(ScorePixel(4), testskin::Background());
 }
 
-TEST_F(Renderer, ClockSkipsTheThirdPositionAndFillsAnEmptyText) {
-    Draw.DrawBoard();
+TEST_F(Drawing, ClockSkipsTheThirdPositionAndFillsAnEmptyText) {
+    Renderer.DrawBoard();
     Game.GameMode = ModeTimeTrial;
-    Draw.DrawClock();
+    Renderer.DrawClock();
     EXPECT_EQ(Game.TimeText, "0500");
     EXPECT_EQ(ClockPixel(0), testskin::Background()) << "nothing drawn while filling it";
-    Draw.DrawClock();
+    Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(0), testskin::ClockDigit(0));
     EXPECT_EQ(ClockPixel(1), testskin::ClockDigit(5));
     EXPECT_EQ(ClockPixel(2), testskin::Background());
     EXPECT_EQ(ClockPixel(3), testskin::ClockDigit(0));
 
     Game.TimeText.Assign("0407");
-    Draw.DrawClock();
+    Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(1), testskin::ClockDigit(4));
     EXPECT_EQ(ClockPixel(4), testskin::ClockDigit(7));
 
     Game.TimeText.Clear();
     Game.GameMode = ModeClassic;
-    Draw.DrawClock();
+    Renderer.DrawClock();
     EXPECT_EQ(Game.TimeText, "0000");
     Game.TimeText.Clear();
     Game.GameMode = 5;
-    Draw.DrawClock();
+    Renderer.DrawClock();
     EXPECT_TRUE(Game.TimeText.Empty());
 }
 
-TEST_F(Renderer, UnchangedClockLeavesThePictureAlone) {
+TEST_F(Drawing, UnchangedClockLeavesThePictureAlone) {
     Game.TimeText.Assign("1234");
-    Draw.DrawBoard();
-    Draw.DrawClock();
-    const uint64_t drawn = Draw.Version();
-    Draw.DrawClock();
-    EXPECT_EQ(Draw.Version(), drawn);
+    Renderer.DrawBoard();
+    Renderer.DrawClock();
+    const uint64_t drawn = Renderer.Version();
+    Renderer.DrawClock();
+    EXPECT_EQ(Renderer.Version(), drawn);
     Game.TimeText.Assign("1235");
-    Draw.DrawClock();
-    EXPECT_GT(Draw.Version(), drawn);
-    Draw.DrawBoard();
-    Draw.DrawClock();
+    Renderer.DrawClock();
+    EXPECT_GT(Renderer.Version(), drawn);
+    Renderer.DrawBoard();
+    Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(4), testskin::ClockDigit(5)) << "redrawn over a fresh board";
 }
 
-TEST_F(Renderer, PreviewShowsThreeOrFourAnnouncedBalls) {
+TEST_F(Drawing, PreviewShowsThreeOrFourAnnouncedBalls) {
     const TSkinLayout& l = Skin.Layout;
     Logic.NextBank = 1;
     Logic.Preview.Banks[1] = {2, 0, 3, 4};
     Logic.Preview.Banks[0] = {6, 6, 6, 6};
     Game.Next = true;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 0), testskin::PreviewSlot(2)) << "colour 2, slot 2";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 1), testskin::Background()) << "colour 0 leaves a gap";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 2), testskin::PreviewSlot(1)) << "colour 3, slot 1";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 3), testskin::Background());
 
     Game.Difficulty = DifficultyHard;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::PreviewSlot(2));
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 3), testskin::PreviewSlot(3)) << "colour 4, slot 3";
 
     Game.Next = false;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::Background());
 
     Game.Next = true;
     Game.Difficulty = 9;
-    Draw.DrawBoard();
+    Renderer.DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::Background());
 }
 
-TEST_F(Renderer, MissingPictureNamesItsFile) {
+TEST_F(Drawing, MissingPictureNamesItsFile) {
     std::filesystem::remove(Folder.Path("Gfx\\Cache\\s4.bmp"));
     try {
-        Draw.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
+        Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
         FAIL() << "a missing picture must raise an error";
     } catch (const TPictureError& error) {
         EXPECT_NE(std::string(error.what()).find("Gfx\\Cache\\s4.bmp"), std::string::npos);
     }
     Folder.Write("Gfx\\Cache\\s4.bmp", "not a bitmap");
-    EXPECT_THROW(Draw.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp")), TPictureError);
+    EXPECT_THROW(Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp")),
+                 TPictureError);
 }
 
-TEST_F(Renderer, PicturesSmallerThanTheLayoutAreCutSafely) {
+TEST_F(Drawing, PicturesSmallerThanTheLayoutAreCutSafely) {
     TSkinLayout big = Skin.Layout;
     big.CellWidth = 40;
     big.CellHeight = 30;
     big.ScoreDigitWidth = -3;
-    Draw.LoadSkinImages(big, Files, CacheFile("clock.bmp"));
+    Renderer.LoadSkinImages(big, Files, CacheFile("clock.bmp"));
     Logic.Board[8][8] = 3;
     Game.Score = 12;
-    Draw.DrawBoard();
-    EXPECT_EQ(Draw.BackBuffer().size(), QSize(160, 150));
+    Renderer.DrawBoard();
+    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
 }
 
 }  // namespace

@@ -6,9 +6,8 @@
 #include "SkinPack.h"
 #include "presentation/ApplySettings.h"
 #include "support/GameFolder.h"
-#include "support/RecordingHooks.h"
+#include "support/PresentationWorld.h"
 #include "support/RecordingMessageBoxes.h"
-#include "support/ScriptedRandom.h"
 #include "support/TestSkin.h"
 
 namespace {
@@ -29,7 +28,7 @@ public:
     TChannelIntervals Intervals;
 };
 
-class SkinLoader : public testing::Test {
+class SkinLoader : public testing::Test, protected TPresentationWorld {
 protected:
     // Packs the solid test skin, named as given and with the given window width, into
     // "Gfx\Skins\<file>".
@@ -61,14 +60,6 @@ protected:
     TGameFolder Folder;
     TRecordingMessageBoxes Messages;
     TRecordingSettingsHost Host;
-    TLogic Logic;
-    TGame Game;
-    TScriptedRandom Random;
-    TRecordingHooks Hooks;
-    TTurnCycle Turns{Logic, Game, Random, Hooks};
-    TAnimationState State;
-    TAnimations Animations{State, Logic, Game, Turns, Hooks};
-    TRenderer Renderer{Logic, Game, Animations};
     TLoader Loader{Messages};
 };
 
