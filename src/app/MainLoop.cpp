@@ -15,6 +15,7 @@ void TMainLoop::Run() {
 bool TMainLoop::RunPass() {
     World.Platform.Ticks.Sleep(PassMilliseconds);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Without Qt's own event loop running, objects handed to deleteLater() wait for this.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool running = !Window.IsClosed();
     if (Window.IsGameRunning()) {

@@ -61,10 +61,8 @@ void TForm1::Present() {
     }
 }
 
+// Every button acts alike, on press; the turn cycle refuses presses while input is locked.
 void TForm1::FormMouseDown(int x, int y) {
-    if (!World.Game.InputEnabled) {
-        return;
-    }
     if (const std::optional<TBoardCell> cell = HitCell(World.Loader.SkinData().Layout, x, y)) {
         World.Turns.PressCell(cell->Column, cell->Row);
     }
