@@ -60,7 +60,7 @@ public:
     TTurnCycle Turns{Logic, Game, Random, *this};
     TAnimations Animations{Animation, Logic, Game, Turns, *this};
     TRenderer Renderer{Logic, Game, Animations};
-    TLoader Loader{Platform.Messages};
+    TLoader Loader{Platform.Messages, Platform.Folders.SkinFolders()};
     TGameClock Clock{Game, Turns, *this};
 
 private:

@@ -33,7 +33,7 @@ void TQtDesktop::OpenUrl(std::string_view url) {
 }
 
 void TQtDesktop::OpenHelp(std::string_view helpFile, std::string_view topic) {
-    const std::filesystem::path chm = NativePath(helpFile);
+    const std::filesystem::path chm = ShippedFolder / NativePath(helpFile);
     if (std::filesystem::exists(chm) && DesktopCanShowChm()) {
         OpenLocalFile(chm);
         return;

@@ -61,7 +61,8 @@ std::vector<int16_t> TSdlSoundPlayer::LoadAndConvert(std::string_view gamePath) 
     SDL_AudioSpec spec{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(NativePath(gamePath).c_str(), &spec, &data, &length) == nullptr) {
+    if (SDL_LoadWAV((ShippedFolder / NativePath(gamePath)).c_str(), &spec, &data, &length) ==
+        nullptr) {
         return {};
     }
     std::vector<int16_t> converted;

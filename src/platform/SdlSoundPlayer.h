@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,10 +14,11 @@
 // silent for the run, and is not read again at every step of a walk); playing clears the
 // device's queue and queues the new sound, so it cuts off the one playing. The audio starts
 // with the first sound; if SDL or the device cannot start, every sound is silence from
-// then on.
+// then on. The sounds are read from the folder the game is installed in.
 class TSdlSoundPlayer final : public TSoundPlayer {
 public:
-    TSdlSoundPlayer() = default;
+    explicit TSdlSoundPlayer(std::filesystem::path shippedFolder = {})
+        : ShippedFolder(std::move(shippedFolder)) {}
     ~TSdlSoundPlayer() override;
     TSdlSoundPlayer(const TSdlSoundPlayer&) = delete;
     TSdlSoundPlayer& operator=(const TSdlSoundPlayer&) = delete;
@@ -34,6 +36,7 @@ private:
     // to silence: mixed under the start of the next sound so the cut makes no click.
     std::vector<int16_t> FadingRest(uint32_t stillQueuedBytes) const;
 
+    std::filesystem::path ShippedFolder;
     TState State = TState::NotStarted;
     uint32_t Device = 0;
     int Frequency = 0;

@@ -10,13 +10,12 @@ TPathText CachePath(const std::string& file) {
 
 void RebuildCache(TLoader& loader, TMessageBoxes& messages) {
     loader.ClearSkinCache();
-    const std::string skins(TLoader::SkinsFolder);
     switch (loader.ChooseSkinPackage()) {
         case TLoader::TPackageChoice::Default:
-            loader.ExtractSkinPackage(skins + std::string(TLoader::DefaultPackage));
+            loader.ExtractSkinPackage(loader.PackagePath(TLoader::DefaultPackage));
             break;
         case TLoader::TPackageChoice::FirstFound:
-            loader.ExtractSkinPackage(skins + loader.FoundPackage());
+            loader.ExtractSkinPackage(loader.PackagePath(loader.FoundPackage()));
             break;
         case TLoader::TPackageChoice::None:
             messages.Show("Skins are unavailable.\nPlease, (re-)install skins", "Error",

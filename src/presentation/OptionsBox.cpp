@@ -13,7 +13,6 @@
 
 #include "SoundNames.h"
 #include "persistence/MakerLinks.h"
-#include "platform/FileSystem.h"
 #include "platform/Latin1.h"
 
 namespace {
@@ -210,8 +209,9 @@ QWidget* TOptionsBox::BuildSoundsPage() {
 
 void TOptionsBox::FillControls() {
     QStringList skins;
-    for (const std::string& package : ListFiles(NativePath(TLoader::SkinsFolder), "*.lsk")) {
-        skins.append(FromLatin1(std::string_view(package).substr(0, package.size() - 4)));
+    for (const auto& package : Loader.Packages()) {
+        const std::string_view name = package.first;
+        skins.append(FromLatin1(name.substr(0, name.size() - 4)));
     }
     skins.sort(Qt::CaseInsensitive);
     SkinsList->addItems(skins);
@@ -240,8 +240,7 @@ void TOptionsBox::PickSkin(int index) {
         return;
     }
     Loader.ClearSkinCache();
-    Loader.ExtractSkinPackage(std::string(TLoader::SkinsFolder) +
-                              ToLatin1(SkinsList->itemText(index)) + ".lsk");
+    Loader.ExtractSkinPackage(Loader.PackagePath(ToLatin1(SkinsList->itemText(index)) + ".lsk"));
 }
 
 // The preview plays whatever the sound switch says.

@@ -35,23 +35,42 @@ void TLoader::ClearSkinCache() const {
     }
 }
 
+std::map<std::string, fs::path> TLoader::Packages() const {
+    std::map<std::string, fs::path> packages;
+    for (const fs::path& folder : SkinFolders) {
+        for (std::string& name : ListFiles(folder, "*.lsk")) {
+            fs::path path = folder / name;
+            packages.insert_or_assign(std::move(name), std::move(path));
+        }
+    }
+    return packages;
+}
+
+fs::path TLoader::PackagePath(std::string_view fileName) const {
+    for (auto folder = SkinFolders.rbegin(); folder != SkinFolders.rend(); ++folder) {
+        std::error_code error;
+        if (fs::is_regular_file(*folder / fileName, error)) {
+            return *folder / fileName;
+        }
+    }
+    return SkinFolders.empty() ? fs::path(fileName) : SkinFolders.back() / fileName;
+}
+
 TLoader::TPackageChoice TLoader::ChooseSkinPackage() {
-    const std::string skins(SkinsFolder);
     std::error_code error;
-    if (fs::is_regular_file(NativePath(skins + std::string(DefaultPackage)), error)) {
+    if (fs::is_regular_file(PackagePath(DefaultPackage), error)) {
         return TPackageChoice::Default;
     }
-    const std::vector<std::string> packages = ListFiles(NativePath(SkinsFolder), "*.lsk");
+    const std::map<std::string, fs::path> packages = Packages();
     if (packages.empty()) {
         return TPackageChoice::None;
     }
-    Found = packages.front();
+    Found = packages.begin()->first;
     return TPackageChoice::FirstFound;
 }
 
-void TLoader::ExtractSkinPackage(std::string_view packageGamePath) {
-    const std::unique_ptr<TRarArchive> archive =
-        TRarArchive::OpenForExtraction(NativePath(packageGamePath));
+void TLoader::ExtractSkinPackage(const fs::path& package) {
+    const std::unique_ptr<TRarArchive> archive = TRarArchive::OpenForExtraction(package);
     if (!archive) {
         Messages.Show(
             "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "

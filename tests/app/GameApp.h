@@ -86,7 +86,8 @@ public:
     TFakeFileDialogs Dialogs;
     TRecordingDesktop Desktop;
     TRecordingSound Sound;
-    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound};
+    TGameFolders Folders = TGameFolders::Portable(Folder.Root);
+    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound, Folders};
     std::unique_ptr<TGameWorld> World;
     std::unique_ptr<TForm1> Window;
     std::unique_ptr<TMainLoop> Loop;

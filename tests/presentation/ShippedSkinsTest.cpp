@@ -50,7 +50,7 @@ TEST_P(ShippedSkins, DrawAFullBoardThroughTheGamesRenderer) {
                                folder.Path("Gfx\\Skins\\" + name + ".lsk"));
     TRecordingMessageBoxes messages;
     TLoader loader(messages);
-    loader.ExtractSkinPackage("Gfx\\Skins\\" + name + ".lsk");
+    loader.ExtractSkinPackage(folder.Path("Gfx\\Skins\\" + name + ".lsk"));
     TQuietSettingsHost host;
     ASSERT_TRUE(ApplySettings({Game, loader, Renderer, host, messages}));
     EXPECT_TRUE(messages.Shown.empty());

@@ -31,15 +31,17 @@ public:
 class SkinLoader : public testing::Test, protected TPresentationWorld {
 protected:
     // Packs the solid test skin, named as given and with the given window width, into
-    // "Gfx\Skins\<file>".
-    void InstallPackage(const std::string& file, const std::string& skinName, int width = 160) {
+    // "<base>Gfx\Skins\<file>".
+    void InstallPackage(const std::string& file, const std::string& skinName, int width = 160,
+                        const std::string& base = "") {
         TSkinData skin = testskin::Data(skinName);
         skin.Layout.WindowWidth = width;
         const std::filesystem::path folder = Folder.Root / ("unpacked-" + file);
         testskin::Write(folder, skin);
         std::ostringstream out;
         std::ostringstream err;
-        ASSERT_TRUE(PackSkinFolder(folder, Folder.Path("Gfx\\Skins\\" + file), out, err))
+        std::filesystem::create_directories(Folder.Path(base + "Gfx\\Skins"));
+        ASSERT_TRUE(PackSkinFolder(folder, Folder.Path(base + "Gfx\\Skins\\" + file), out, err))
             << err.str();
     }
 
@@ -112,6 +114,39 @@ TEST_F(SkinLoader, WithoutTheDefaultTheFirstPackageFoundIsUsed) {
     EXPECT_EQ(Loader.SkinData().SkinName, "Amber");
 }
 
+// An installed game offers its shipped packages and the player's own together; on an equal
+// file name the player's package is the one offered, unpacked, and taken as the default.
+TEST_F(SkinLoader, ThePlayersPackageWinsOverAShippedOneOfTheSameName) {
+    InstallPackage("Buttons.lsk", "Shipped", 170, "Shipped\\");
+    InstallPackage("Amber.lsk", "Amber", 160, "Shipped\\");
+    InstallPackage("Buttons.lsk", "Mine", 180);
+    InstallPackage("Zinc.lsk", "Zinc");
+    TLoader loader(Messages, {Folder.Path("Shipped\\Gfx\\Skins"), Folder.Path("Gfx\\Skins")});
+    std::vector<std::pair<std::string, std::filesystem::path>> packages;
+    for (const auto& package : loader.Packages()) {
+        packages.emplace_back(package);
+    }
+    EXPECT_EQ(packages, (std::vector<std::pair<std::string, std::filesystem::path>>{
+                            {"Amber.lsk", Folder.Path("Shipped\\Gfx\\Skins\\Amber.lsk")},
+                            {"Buttons.lsk", Folder.Path("Gfx\\Skins\\Buttons.lsk")},
+                            {"Zinc.lsk", Folder.Path("Gfx\\Skins\\Zinc.lsk")}}));
+    EXPECT_EQ(loader.PackagePath("Amber.lsk"), Folder.Path("Shipped\\Gfx\\Skins\\Amber.lsk"));
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Host, Messages}));
+    EXPECT_EQ(loader.SkinData().SkinName, "Mine");
+    EXPECT_EQ(Host.ClientSize.first, 180);
+
+    // Without the player's default the shipped one serves; without any default, the first
+    // name of both folders together.
+    std::filesystem::remove(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
+    loader.ClearSkinCache();
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Host, Messages}));
+    EXPECT_EQ(loader.SkinData().SkinName, "Shipped");
+    std::filesystem::remove(Folder.Path("Shipped\\Gfx\\Skins\\Buttons.lsk"));
+    EXPECT_EQ(loader.ChooseSkinPackage(), TLoader::TPackageChoice::FirstFound);
+    EXPECT_EQ(loader.FoundPackage(), "Amber.lsk");
+    EXPECT_TRUE(Messages.Shown.empty());
+}
+
 TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
     Folder.Write("Gfx\\Cache\\stale.bmp", "left over");
     EXPECT_EQ(Loader.ChooseSkinPackage(), TLoader::TPackageChoice::None);
@@ -127,8 +162,8 @@ TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
 
 TEST_F(SkinLoader, PackageThatIsNoArchiveCannotBeOpened) {
     Folder.Write("Gfx\\Skins\\Buttons.lsk", "PK\x03\x04 a zip file is no skin");
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Buttons.lsk");
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Missing.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Missing.lsk"));
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{OpenFailure, OpenFailure}));
     EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
     EXPECT_EQ(Messages.Shown[0].Icon, TMessageIcon::Stop);
@@ -140,7 +175,7 @@ TEST_F(SkinLoader, EntryThatCannotBeExtractedStopsAndKeepsWhatCameBefore) {
     writer.AddFile("..\\escape.bmp", "BM outside");
     writer.AddFile("after.bmp", "BM after");
     InstallRawPackage("Bad.lsk", writer);
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Bad.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Bad.lsk"));
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{EntryFailure});
     EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\first.bmp"));
     EXPECT_FALSE(Folder.Exists("Gfx\\escape.bmp"));
@@ -156,7 +191,7 @@ TEST_F(SkinLoader, DamagedHeaderHasItsOwnMessage) {
     const std::size_t second = 7 + 13 + (32 + 9) + 8;
     bytes[second] = static_cast<char>(bytes[second] ^ 0x5A);
     Folder.Write("Gfx\\Skins\\Torn.lsk", bytes);
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Torn.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Torn.lsk"));
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{HeaderFailure});
     EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\first.bmp"));
 }
