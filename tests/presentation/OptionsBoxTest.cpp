@@ -9,6 +9,9 @@
 #include <QTest>
 #include <memory>
 
+#include <sstream>
+
+#include "SkinPack.h"
 #include "persistence/MakerLinks.h"
 #include "presentation/OptionsBox.h"
 #include "support/FakePlatform.h"
@@ -130,6 +133,32 @@ TEST_F(OptionsBox, PickingASkinReplacesTheCacheAtOnce) {
               "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "
               "reinstall skin.");
     EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
+}
+
+// An installed game lists its shipped skins with the player's own, once each, and picking
+// one unpacks it from wherever it lies.
+TEST_F(OptionsBox, ListsShippedAndOwnSkinsTogetherAndUnpacksFromWhereTheyLie) {
+    const std::filesystem::path shipped = Folder.Path("Shipped\\Gfx\\Skins");
+    std::filesystem::create_directories(shipped);
+    testskin::Write(Folder.Path("Marble"), testskin::Data("Marble"));
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_TRUE(PackSkinFolder(Folder.Path("Marble"), shipped / "Marble.lsk", out, err));
+    Folder.Write("Shipped\\Gfx\\Skins\\Buttons.lsk", "shipped, hidden by the player's");
+    TLoader loader(Messages, {shipped, Folder.Path("Gfx\\Skins")});
+    ASSERT_TRUE(loader.ReadSkinConfig());
+    TOptionsBox box(Game, loader, Desktop, Sound, nullptr);
+    auto* skins = box.findChild<QComboBox*>(QStringLiteral("SkinsList"));
+    ASSERT_NE(skins, nullptr);
+    QStringList names;
+    for (int item = 0; item < skins->count(); ++item) {
+        names.append(skins->itemText(item));
+    }
+    EXPECT_EQ(names, (QStringList{"alpha", "Buttons", "Marble", "Zeta"}));
+    emit skins->activated(2);
+    EXPECT_TRUE(Messages.Shown.empty());
+    ASSERT_TRUE(loader.ReadSkinConfig());
+    EXPECT_EQ(loader.SkinData().SkinName, "Marble");
 }
 
 TEST_F(OptionsBox, LinksAndEscape) {

@@ -78,6 +78,13 @@ void WriteShape(std::ostream& out, const TShape& shape, const std::string& gradi
     out << Paint(shape, gradientId) << "/>\n";
 }
 
+// Built by appending: GCC 12 warns falsely about "g" + std::to_string() when optimising.
+std::string GradientId(std::size_t index) {
+    std::string id("g");
+    id += std::to_string(index);
+    return id;
+}
+
 }  // namespace
 
 std::string SvgDocument(const TScene& scene, int side) {
@@ -88,12 +95,12 @@ std::string SvgDocument(const TScene& scene, int side) {
         << "  <defs>\n";
     for (std::size_t index = 0; index < scene.size(); ++index) {
         if (scene[index].Fill.Stops.size() > 1) {
-            WriteGradient(out, scene[index].Fill, "g" + std::to_string(index));
+            WriteGradient(out, scene[index].Fill, GradientId(index));
         }
     }
     out << "  </defs>\n";
     for (std::size_t index = 0; index < scene.size(); ++index) {
-        WriteShape(out, scene[index], "g" + std::to_string(index));
+        WriteShape(out, scene[index], GradientId(index));
     }
     out << "</svg>\n";
     return out.str();
