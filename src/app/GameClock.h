@@ -28,6 +28,9 @@ public:
 
 // The game clock: Classic counts the time played up to 99:59; Time-trial counts each
 // five-minute level down and, at its end, either starts the next level or ends the game.
+// A loaded game's clock and level target may be any 32-bit values: the clock runs on from
+// them, a Time-trial clock at or below 00:00 ends its level at the next tick, and the target
+// stops growing at the largest 32-bit value.
 class TGameClock {
 public:
     static constexpr int32_t LevelMinutes = 5;
@@ -41,6 +44,8 @@ public:
     void ClockTick();
 
 private:
+    // Every value the clock stores fits 32 bits; the steps leading to it are taken in 64.
+    void SetClock(int64_t minutes, int64_t seconds);
     void EndLevel();
 
     TGame& Game;

@@ -1,6 +1,17 @@
 #include "GameWorld.h"
 
+#include "persistence/LeadersFile.h"
 #include "persistence/SavedGame.h"
+#include "persistence/SettingsFile.h"
+#include "platform/FileSystem.h"
+
+void RemoveStaleTemporaryFiles() {
+    const std::filesystem::path gameFolder(".");
+    RemoveStaleTemporaries(gameFolder, SettingsFileName);
+    RemoveStaleTemporaries(gameFolder, LeadersFileName);
+    RemoveStaleTemporaries(NativePath(SavesFolder), "*.lsv");
+    RemoveStaleTemporaries(NativePath(TLoader::CacheFolder), "*");
+}
 
 TGameWorld::TGameWorld(TPlatform& platform) : Platform(platform) {
     Random.SeedFromTime();

@@ -11,6 +11,11 @@
 #include "rules/Random.h"
 #include "rules/TurnCycle.h"
 
+// Removes the temporaries that writes cut short by a crash left beside the game's own
+// files: the settings, the leaders table, the saved games and the unpacked skin. Start-up
+// calls it before the game writes anything; another game still running keeps its own.
+void RemoveStaleTemporaryFiles();
+
 // What the game needs of its main window.
 class TWindowHooks {
 public:

@@ -28,8 +28,9 @@ void ShowCentred(QWidget& window) {
     window.activateWindow();
 }
 
-// Start-up in its order: the world (zeroed, its generator seeded), the window, the
-// settings, the skin, then the autosaved or a new game; the window shows and the loop runs.
+// Start-up in its order: what crashed writes left behind is cleared away, the world (zeroed,
+// its generator seeded), the window, the settings, the skin, then the autosaved or a new
+// game; the window shows and the loop runs.
 // A missing settings file or skin ends the program after its message, before any game.
 // When nothing the game writes can be kept, the player hears why before playing.
 int RunGame(TPlatform& platform) {
@@ -37,6 +38,7 @@ int RunGame(TPlatform& platform) {
         platform.Messages.Show(platform.Folders.Warning(), "Warning", TMessageIcon::Warning,
                                TMessageButtons::Ok);
     }
+    RemoveStaleTemporaryFiles();
     TGameWorld world(platform);
     TForm1 window(world);
     if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {

@@ -19,9 +19,11 @@ std::string CachePath(std::string_view file) {
 
 bool TLoader::IsSkinCacheValid() const {
     const fs::path cache = NativePath(CacheFolder);
-    std::error_code error;
-    return !ListFiles(cache, "*.bmp").empty() &&
-           fs::is_regular_file(NativePath(CachePath("skin.cfg")), error);
+    return !ListFiles(cache, "*.bmp").empty() && FindFileIgnoringCase(cache, ConfigFile);
+}
+
+std::string TLoader::CachedName(std::string_view name) const {
+    return FindFileIgnoringCase(NativePath(CacheFolder), name).value_or(std::string(name));
 }
 
 void TLoader::ClearSkinCache() const {
@@ -99,14 +101,18 @@ void TLoader::ExtractSkinPackage(const fs::path& package) {
     }
 }
 
-bool TLoader::ReadSkinConfig() {
-    const std::optional<std::string> text = ReadWholeFile(NativePath(CachePath("skin.cfg")));
+bool TLoader::ReadSkinConfig(bool tellPlayer) {
+    const std::optional<std::string> text =
+        ReadWholeFile(NativePath(CachePath(CachedName(ConfigFile))));
     TSkinConfigResult result;
     if (text) {
         result = ParseSkinConfig(*text);
     }
     if (!result.Data) {
-        Messages.Show("Can not find skin!", "VyxLines", TMessageIcon::None, TMessageButtons::Ok);
+        if (tellPlayer) {
+            Messages.Show("Can not find skin!", "VyxLines", TMessageIcon::None,
+                          TMessageButtons::Ok);
+        }
         return false;
     }
     Skin = std::move(*result.Data);

@@ -29,6 +29,8 @@ public:
                      std::vector<std::filesystem::path> skinFolders = {NativePath(SkinsFolder)})
         : Messages(messages), SkinFolders(std::move(skinFolders)) {}
 
+    static constexpr std::string_view ConfigFile = "skin.cfg";
+
     // True when the cache holds "skin.cfg" and at least one "*.bmp".
     bool IsSkinCacheValid() const;
     // Deletes every file in the cache; what cannot be deleted is passed over.
@@ -44,9 +46,13 @@ public:
     // Unpacks every entry of the package into the cache; a failure shows its message and
     // stops, leaving what was unpacked so far.
     void ExtractSkinPackage(const std::filesystem::path& package);
-    // Reads the cache's "skin.cfg"; false, after the message, when there is none or it
-    // cannot be used.
-    bool ReadSkinConfig();
+    // Reads the cache's "skin.cfg"; false, after the message unless the player has been
+    // told already, when there is none or it cannot be used.
+    bool ReadSkinConfig(bool tellPlayer = true);
+    // The name under which a file of the skin lies in the cache. Packages made where file
+    // names ignore case may name "skin.cfg" and the pictures in any case ("SKIN.CFG",
+    // "Ball1.BMP"); the name itself when the cache holds no such file.
+    std::string CachedName(std::string_view name) const;
 
     const TSkinData& SkinData() const { return Skin; }
     const std::string& FoundPackage() const { return Found; }

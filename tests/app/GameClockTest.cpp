@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/GameClock.h"
 #include "support/BoardText.h"
 #include "support/RulesWorld.h"
@@ -113,10 +115,78 @@ TEST_F(GameClock, OddLoadedClocksEndTheLevelInsteadOfGoingNegative) {
     EXPECT_GE(Game.Minutes, 0);
 }
 
+TEST_F(GameClock, ExtremeLoadedClocksGoOnWithoutOverflowing) {
+    constexpr int32_t Low = std::numeric_limits<int32_t>::min();
+    constexpr int32_t High = std::numeric_limits<int32_t>::max();
+    const int32_t values[] = {Low, Low + 1, -1, 0, 1, 59, 60, 99, 100, High - 1, High};
+    for (const int32_t minutes : values) {
+        for (const int32_t seconds : values) {
+            Game.GameMode = ModeClassic;
+            Game.Minutes = minutes;
+            Game.Seconds = seconds;
+            Ticks(1);
+            if (seconds >= 59) {
+                EXPECT_EQ(Game.Seconds, 0) << minutes << ":" << seconds;
+            }
+            EXPECT_LE(Game.Minutes, 99) << minutes << ":" << seconds;
+
+            Game.GameMode = ModeTimeTrial;
+            Game.Minutes = minutes;
+            Game.Seconds = seconds;
+            Game.Score = 0;
+            const int gameOvers = GameOvers;
+            Ticks(1);
+            // At or below 00:00 the level ends at once; a lost level starts anew at 05:00.
+            const bool ends = minutes < 0 || (minutes == 0 && seconds <= 1);
+            EXPECT_EQ(GameOvers, gameOvers + (ends ? 1 : 0)) << minutes << ":" << seconds;
+            EXPECT_GE(Game.Minutes, 0) << minutes << ":" << seconds;
+        }
+    }
+    Game.GameMode = ModeClassic;
+    Game.Minutes = 99;
+    Game.Seconds = High;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0000");
+    Game.GameMode = ModeTimeTrial;
+    Game.Minutes = 3;
+    Game.Seconds = Low;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0259");
+}
+
+TEST_F(GameClock, TheLevelTargetStopsAtTheLargestValueAndLevelsGoOn) {
+    constexpr int32_t High = std::numeric_limits<int32_t>::max();
+    Game.LevelTarget = High - 10;
+    Game.Score = 4000000000u;
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(GameOvers, 0);
+    EXPECT_EQ(Game.LevelTarget, High);
+    EXPECT_EQ(Game.Score, 4000000000u - static_cast<uint32_t>(High - 10));
+    EXPECT_EQ(Caption, "Vyx Zeziz - Time-trial [Level 85899342]");
+    EXPECT_EQ(Game.TimeText, "0500");
+
+    // The next level plays for the same target, and ends like any other.
+    Game.Score = 4000000000u;
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(Game.LevelTarget, High);
+    EXPECT_EQ(Game.Score, 4000000000u - static_cast<uint32_t>(High));
+    Game.Minutes = 0;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(GameOvers, 1);
+    EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 1]");
+}
+
 TEST_F(GameClock, CaptionsNameTheModeAndALevelOfAtLeastOne) {
     Game.LevelTarget = 150;
     EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 3]");
     Game.LevelTarget = -400;
+    EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 1]");
+    Game.LevelTarget = std::numeric_limits<int32_t>::min();
     EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 1]");
     Game.GameMode = ModeClassic;
     EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Classic");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "app/HitTest.h"
 
 namespace {
@@ -39,6 +41,32 @@ TEST(HitTest, FixedLimitsHoldWhateverTheSkin) {
     EXPECT_TRUE(HitCell(wide, 1000, 800));
     EXPECT_FALSE(HitCell(wide, 1001, 100));
     EXPECT_FALSE(HitCell(wide, 100, 801));
+}
+
+TEST(HitTest, NoLayoutOverflowsTheBandsOrNamesACellOffTheBoard) {
+    constexpr int32_t Low = std::numeric_limits<int32_t>::min();
+    constexpr int32_t High = std::numeric_limits<int32_t>::max();
+    TSkinLayout layout = Layout();
+    layout.BoardLeft = Low;
+    layout.CellGapX = High;
+    layout.CellWidth = High;
+    const std::optional<TBoardCell> wide = HitCell(layout, 0, 100);
+    ASSERT_TRUE(wide) << "bands of nearly 2^32 pixels";
+    EXPECT_EQ(wide->Column, 0);
+    EXPECT_EQ(wide->Row, 1);
+    layout = Layout();
+    layout.CellGapX = -40;
+    layout.CellWidth = 40;
+    EXPECT_FALSE(HitCell(layout, 100, 100)) << "a band of no width";
+    layout = Layout();
+    layout.CellGapY = 50;
+    layout.CellHeight = -20;
+    EXPECT_FALSE(HitCell(layout, 100, 61)) << "a press above the band of the first row";
+    layout = Layout();
+    layout.BoardTop = Low;
+    layout.CellGapY = Low;
+    layout.CellHeight = High;
+    EXPECT_FALSE(HitCell(layout, 100, 100));
 }
 
 }  // namespace

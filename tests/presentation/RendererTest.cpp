@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "presentation/Renderer.h"
+#include "support/BmpHeader.h"
 #include "support/GameFolder.h"
 #include "support/PresentationWorld.h"
 #include "support/TestSkin.h"
@@ -246,6 +247,88 @@ TEST_F(Drawing, PicturesSmallerThanTheLayoutAreCutSafely) {
     Game.Score = 12;
     Renderer.DrawBoard();
     EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
+}
+
+TEST_F(Drawing, PicturesLargerThanASkinCanUseAreRefusedBeforeTheyAreRead) {
+    const auto refusal = [&]() -> std::string {
+        try {
+            Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
+        } catch (const TPictureError& error) {
+            return error.what();
+        }
+        return "loaded";
+    };
+    const auto save = [&](const std::string& name, int width, int height) {
+        ASSERT_TRUE(
+            testskin::Solid(width, height, testskin::Background())
+                .save(QString::fromStdString(Folder.Path(CacheFile(name)).string()), "BMP"));
+    };
+    // The largest pictures a skin can use load; one pixel more does not.
+    save("back.bmp", 4096, 2);
+    save("s3.bmp", 13 * 128, 3 * 128);
+    save("score.bmp", 10 * 128, 128);
+    save("next.bmp", 6 * 128, 128);
+    save("cell.bmp", 128, 128);
+    EXPECT_EQ(refusal(), "loaded");
+    save("back.bmp", 2, 4097);
+    EXPECT_EQ(refusal(),
+              "Cannot load the picture \"Gfx\\Cache\\back.bmp\": it is 2 x 4097 pixels, "
+              "larger than the 4096 x 4096 a skin can use in its place.");
+    save("back.bmp", 160, 150);
+    save("s3.bmp", 13 * 128 + 1, 3);
+    EXPECT_NE(refusal().find("\"Gfx\\Cache\\s3.bmp\": it is 1665 x 3 pixels, larger than the "
+                             "1664 x 384"),
+              std::string::npos);
+    save("s3.bmp", 13 * 10, 3 * 8);
+    save("cell.bmp", 129, 1);
+    EXPECT_NE(refusal().find("cell.bmp\": it is 129 x 1 pixels"), std::string::npos);
+    save("cell.bmp", 10, 8);
+
+    // A picture that claims an enormous size is refused by its header alone.
+    Folder.Write(CacheFile("clock.bmp"), BmpHeaderOnly(16000, 16000));
+    EXPECT_NE(refusal().find("clock.bmp\": it is 16000 x 16000 pixels, larger than the 1280 x 128"),
+              std::string::npos);
+}
+
+TEST_F(Drawing, OnlyTheTopLeftCellOfTheEmptyCellPictureIsDrawn) {
+    QImage cell = testskin::Solid(30, 30, qRgb(1, 2, 3));
+    for (int y = 0; y < Skin.Layout.CellHeight; ++y) {
+        for (int x = 0; x < Skin.Layout.CellWidth; ++x) {
+            cell.setPixel(x, y, testskin::EmptyCell());
+        }
+    }
+    ASSERT_TRUE(
+        cell.save(QString::fromStdString(Folder.Path(CacheFile("cell.bmp")).string()), "BMP"));
+    Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
+    Renderer.DrawBoard();
+    const TSkinLayout& l = Skin.Layout;
+    const int right = l.BoardDrawLeft + 9 * (l.CellWidth + l.CellGapX);
+    const int bottom = l.BoardDrawTop + 9 * (l.CellHeight + l.CellGapY) - l.CellGapY;
+    EXPECT_EQ(Pixel(right - 1, bottom - 1), testskin::EmptyCell());
+    EXPECT_EQ(Pixel(right, bottom - 1), testskin::Background());
+    EXPECT_EQ(Pixel(right - 1, bottom), testskin::Background());
+}
+
+TEST_F(Drawing, TheLargestAndSmallestLayoutsStayFarInsideTheNumbers) {
+    // Every value at the end of its range, drawn from the small test pictures.
+    for (const bool largest : {true, false}) {
+        TSkinLayout layout;
+        for (int i = 0; i < TSkinLayout::Count; ++i) {
+            const TLayoutRange range = LayoutRange(i);
+            layout[i] = largest ? range.Max : range.Min;
+        }
+        if (!largest) {
+            layout.CellGapX = layout.CellGapY = 0;
+        }
+        Renderer.LoadSkinImages(layout, Files, CacheFile("clock.bmp"));
+        Logic.Board[8][8] = 3;
+        Game.Score = 99999;
+        Game.Next = true;
+        Game.TimeText.Assign("9959");
+        Renderer.DrawBoard();
+        Renderer.DrawClock();
+        EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "RarWriter.h"
@@ -88,6 +89,14 @@ TEST_F(SkinLoader, EmptyCacheIsFilledFromTheDefaultPackage) {
     EXPECT_EQ(Game.SkinFiles.BallStrips[5], "Gfx\\Cache\\s6.bmp");
     EXPECT_EQ(Game.SkinFiles.PreviewBalls, "Gfx\\Cache\\next.bmp");
     EXPECT_EQ(Renderer.BackBuffer().size(), QSize(170, 150)) << "drawn once";
+
+    // Sound choices of any 32-bit value name their files as they stand.
+    Game.SoundChoices = {2147483647, -2147483647 - 1, -1, 2};
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(Game.SoundFile(TSound::Choosing), "Sfx\\Selecting2147483648.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Moving), "Sfx\\Moving-2147483647.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Deleting), "Sfx\\Deleting0.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Error), "Sfx\\Error3.wav");
 }
 
 TEST_F(SkinLoader, ValidCacheIsUsedWithoutOpeningAnyPackage) {
@@ -222,6 +231,90 @@ TEST_F(SkinLoader, BrokenDefaultPackageEndsTheGame) {
     InstallRawPackage("Buttons.lsk", writer);
     EXPECT_FALSE(Apply());
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+}
+
+TEST_F(SkinLoader, ASkinBeyondTheLimitsGivesWayToTheDefault) {
+    InstallPackage("Buttons.lsk", "Buttons", 200);
+    // Cells this large once made every start cut gigabytes of frames.
+    TSkinData huge = testskin::Data("Huge");
+    testskin::Write(Folder.Path("Gfx\\Cache"), huge);
+    huge.Layout.CellWidth = 2000000000;
+    Folder.Write("Gfx\\Cache\\skin.cfg", FormatSkinConfig(huge));
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+
+    // A background larger than any window is refused before it is read, and the default
+    // takes the skin's place again.
+    Messages.Shown.clear();
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("Wide"));
+    testskin::Solid(4097, 3, testskin::Background())
+        .save(QString::fromStdString(Folder.Path("Gfx\\Cache\\back.bmp").string()), "BMP");
+    ASSERT_TRUE(Apply());
+    ASSERT_EQ(Messages.Shown.size(), 1U);
+    EXPECT_NE(Messages.Shown[0].Text.find("it is 4097 x 3 pixels"), std::string::npos)
+        << Messages.Shown[0].Text;
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+    EXPECT_EQ(Host.ClientSize.first, 200);
+}
+
+TEST_F(SkinLoader, ARefusedSkinWithNoPackageToFallBackOnIsToldOnce) {
+    TSkinData skin = testskin::Data("Broken");
+    testskin::Write(Folder.Path("Gfx\\Cache"), skin);
+    skin.Layout.WindowWidth = 5000;
+    Folder.Write("Gfx\\Cache\\skin.cfg", FormatSkinConfig(skin));
+    EXPECT_FALSE(Apply());
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{"Can not find skin!",
+                                        "Skins are unavailable.\nPlease, (re-)install skins"}));
+
+    // A cached skin that lost a picture, with no package: the picture's error, then the
+    // missing packages, and the emptied cache is not read again.
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("Torn"));
+    std::filesystem::remove(Folder.Path("Gfx\\Cache\\s2.bmp"));
+    Messages.Shown.clear();
+    EXPECT_FALSE(Apply());
+    ASSERT_EQ(Messages.Shown.size(), 2U) << MessageTexts().back();
+    EXPECT_NE(Messages.Shown[0].Text.find("Gfx\\Cache\\s2.bmp"), std::string::npos);
+    EXPECT_EQ(Messages.Shown[1].Text, "Skins are unavailable.\nPlease, (re-)install skins");
+
+    // Nor is it told again when the default package holds no usable skin either.
+    TRarWriter writer;
+    writer.AddFile("only.bmp", "BM no configuration");
+    InstallRawPackage("Buttons.lsk", writer);
+    testskin::Write(Folder.Path("Gfx\\Cache"), skin);
+    Messages.Shown.clear();
+    EXPECT_FALSE(Apply());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+}
+
+TEST_F(SkinLoader, NamesInsideAPackageMayBeInAnyCase) {
+    TSkinData skin = testskin::Data("Shouting");
+    const std::filesystem::path folder = Folder.Root / "unpacked";
+    testskin::Write(folder, skin);
+    // Made where file names ignore case: every file in capitals, skin.cfg unchanged inside.
+    for (const std::string& name : ListFiles(folder, "*")) {
+        std::string upper = name;
+        for (char& c : upper) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        std::filesystem::rename(folder / name, folder / upper);
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_TRUE(PackSkinFolder(folder, Folder.Path("Gfx\\Skins\\Buttons.lsk"), out, err));
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty()) << MessageTexts().front();
+    EXPECT_EQ(Loader.SkinData().SkinName, "Shouting");
+    EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\SKIN.CFG"));
+    EXPECT_EQ(Game.SkinFiles.BallStrips[2], "Gfx\\Cache\\S3.BMP");
+    EXPECT_EQ(Renderer.BackBuffer().pixel(0, 0), testskin::Background());
+
+    // The cache stays valid for the next start: nothing is unpacked again.
+    std::filesystem::remove(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Shouting");
 }
 
 }  // namespace

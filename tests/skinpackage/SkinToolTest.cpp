@@ -15,6 +15,7 @@
 #include "SkinTool.h"
 #include "TreeListing.h"
 #include "skinformat/SkinConfig.h"
+#include "support/BmpHeader.h"
 #include "support/GameFolder.h"
 
 namespace fs = std::filesystem;
@@ -147,8 +148,6 @@ TEST_F(SkinToolTest, CheckNamesEveryFaultAndWhatToChange) {
     const std::vector<TFault> faults{
         {"missing picture", [](const fs::path& f) { fs::remove(f / "strip3.bmp"); },
          "error: strip3.bmp (ball strip 3): missing: add the picture or correct its name"},
-        {"other capitals", [](const fs::path& f) { fs::rename(f / "next.bmp", f / "Next.bmp"); },
-         "error: next.bmp (preview balls): missing, but there is \"Next.bmp\""},
         {"not a bitmap",
          [](const fs::path& f) {
              DrawPicture(f / "cell.bmp", {4, 4}, "PNG");
@@ -213,6 +212,15 @@ TEST_F(SkinToolTest, CheckNamesEveryFaultAndWhatToChange) {
          "PreviewBallWidth or PreviewBallHeight."},
         {"three preview balls outside", changeLayout([](TSkinLayout& l) { l.PreviewLeft3 = -1; }),
          "error: skin.cfg: the three preview balls (Easy and Medium) take x -1 to 10"},
+        {"value beyond its limit", changeLayout([](TSkinLayout& l) { l.CellHeight = 129; }),
+         "error: skin.cfg: the game refuses it: CellHeight is 129, outside the 1 to 128 pixels the "
+         "game takes for it."},
+        {"picture beyond its limit",
+         [](const fs::path& f) {
+             ASSERT_TRUE(WriteFileAtomically(f / "strip4.bmp", BmpHeaderOnly(60000, 12)));
+         },
+         "error: strip4.bmp (ball strip 4): 60000 x 12 pixels, larger than the game loads for the "
+         "ball strip 4 (at most 1664 x 384 pixels"},
         {"no configuration", [](const fs::path& f) { fs::remove(f / "skin.cfg"); },
          "error: skin.cfg: missing: every skin needs its configuration file"},
         {"configuration refused",
@@ -242,6 +250,19 @@ TEST_F(SkinToolTest, CheckNamesEveryFaultAndWhatToChange) {
         EXPECT_TRUE(
             Out.str().ends_with("Skin: 1 error; the game cannot show this skin as it is.\n"))
             << Out.str();
+    }
+}
+
+TEST_F(SkinToolTest, NamesInAnyCaseAreFoundAsTheGameFindsThem) {
+    DrawSkin(Folder.Path("Tiny"));
+    fs::rename(Folder.Path("Tiny\\next.bmp"), Folder.Path("Tiny\\Next.BMP"));
+    fs::rename(Folder.Path("Tiny\\skin.cfg"), Folder.Path("Tiny\\SKIN.CFG"));
+    for (const std::string& target : {std::string("Tiny"), std::string("Gfx/Skins/Tiny.lsk")}) {
+        if (target.ends_with(".lsk")) {
+            ASSERT_EQ(Run({"pack", "Tiny", target}), 0) << Err.str();
+        }
+        EXPECT_EQ(Run({"check", target}), 0) << Out.str();
+        EXPECT_EQ(Out.str(), target + ": the skin passes.\n");
     }
 }
 
