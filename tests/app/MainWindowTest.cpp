@@ -228,6 +228,31 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_EQ(CountBalls(app.World->Logic), 4);
 }
 
+TEST(MainWindow, LevelMarksFollowTheLevelAndNoLeavesThemAsTheyWere) {
+    TGameApp app;
+    app.Start();
+    QAction* easy = app.Window->findChild<QAction*>("Easy1");
+    QAction* medium = app.Window->findChild<QAction*>("Medium1");
+    QAction* hard = app.Window->findChild<QAction*>("Hard1");
+    const auto marks = [&] {
+        return std::array<bool, 3>{easy->isChecked(), medium->isChecked(), hard->isChecked()};
+    };
+
+    // The menu toggles the clicked item before the prompt: No must undo that.
+    app.Messages.Answers.push_back(TMessageAnswer::No);
+    medium->trigger();
+    EXPECT_EQ(marks(), (std::array<bool, 3>{false, true, false})) << "the current level, No";
+
+    // A level the game does not know checks none, and a refused change keeps it so.
+    app.World->Game.Difficulty = 7;
+    app.Window->ShowSettingsInMenu(app.World->Game);
+    EXPECT_EQ(marks(), (std::array<bool, 3>{false, false, false}));
+    app.Messages.Answers.push_back(TMessageAnswer::No);
+    easy->trigger();
+    EXPECT_EQ(marks(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(app.World->Game.Difficulty, 7U);
+}
+
 TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {
     TGameApp app;
     app.Start();
