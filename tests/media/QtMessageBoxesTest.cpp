@@ -49,8 +49,12 @@ TEST(QtMessageBoxes, BelongToTheWindowThatAsksAndShowTheirWholeCaption) {
     // Beside the caption, a title bar holds the window manager's icon and buttons.
     EXPECT_GE(seen.Width, seen.CaptionWidth + 100);
 
+    // Whichever window happens to be active, the box belongs to the game's.
     mainWindow.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     AnswerNextBox(seen, QMessageBox::No);
     EXPECT_EQ(messages.Show("It will interrupt current game!\nAre you really  wish this?",
                             "Vyx Zeziz", TMessageIcon::Exclamation, TMessageButtons::YesNo),
