@@ -33,7 +33,7 @@ void ShowCentred(QWidget& window) {
 // game; the window shows and the loop runs.
 // A missing settings file or skin ends the program after its message, before any game.
 // When nothing the game writes can be kept, the player hears why before playing.
-int RunGame(TPlatform& platform) {
+int RunGame(TPlatform& platform, TQtDialogParent& dialogParent) {
     if (!platform.Folders.Warning().empty()) {
         platform.Messages.Show(platform.Folders.Warning(), "Warning", TMessageIcon::Warning,
                                TMessageButtons::Ok);
@@ -41,6 +41,7 @@ int RunGame(TPlatform& platform) {
     RemoveStaleTemporaryFiles();
     TGameWorld world(platform);
     TForm1 window(world);
+    dialogParent.SetMainWindow(&window);
     if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {
         return 0;
     }
@@ -71,13 +72,14 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(folders.Player(), ignored);
 
     TSteadyTickSource ticks;
-    TQtMessageBoxes messages;
-    TQtFileDialogs fileDialogs;
+    TQtDialogParent dialogParent;
+    TQtMessageBoxes messages(dialogParent);
+    TQtFileDialogs fileDialogs(dialogParent);
     TQtDesktop desktop(folders.Shipped());
     TSdlSoundPlayer sound(folders.Shipped());
     TPlatform platform{ticks, messages, fileDialogs, desktop, sound, folders};
     try {
-        return RunGame(platform);
+        return RunGame(platform, dialogParent);
     } catch (const std::exception& error) {
         messages.Show(error.what(), "VyxLines", TMessageIcon::Error, TMessageButtons::Ok);
         return 0;

@@ -4,9 +4,14 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 #include "GameApp.h"
 #include "persistence/SettingsFile.h"
+#include "support/ModalDriver.h"
 
 namespace {
 
@@ -24,6 +29,69 @@ TFirings WatchChannel(TGameApp& app, TChannel channel, int passes) {
         }
     }
     return firings;
+}
+
+// Looks at every modal dialog once as it opens, then presses its OK button, as a player
+// would; dialogs opened from a dialog are seen too.
+class TDialogInspector {
+public:
+    explicit TDialogInspector(std::function<void(QDialog&)> inspect) {
+        Timer.setInterval(5);
+        QObject::connect(&Timer, &QTimer::timeout, [this, inspect = std::move(inspect)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || Seen.contains(dialog)) {
+                return;
+            }
+            Seen.append(dialog);
+            Titles.append(dialog->windowTitle());
+            inspect(*dialog);
+            // Pressed from the event loop: a timer does not fire again while its handler
+            // runs, and the press may open the next dialog.
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == "OK") {
+                    QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+                    return;
+                }
+            }
+        });
+        Timer.start();
+    }
+
+    QStringList Titles;
+
+private:
+    QTimer Timer;
+    QList<QPointer<QDialog>> Seen;
+};
+
+TEST(MainWindow, DialogsBelongToTheMainWindowAndStayOnScreenWithIt) {
+    TGameApp app;
+    app.Start();
+    const TModalWatchdog watchdog;
+    QWindow* const mainWindow = app.Window->windowHandle();
+    TDialogInspector inspector([&](QDialog& dialog) {
+        const std::string title = dialog.windowTitle().toStdString();
+        QWindow* owner = dialog.windowHandle()->transientParent();
+        while (owner != nullptr && owner != mainWindow) {
+            owner = owner->transientParent();
+        }
+        EXPECT_EQ(owner, mainWindow) << title;
+        // Some window managers minimise the main window with a dialog; the game waits on
+        // the dialog, so both come back.
+        app.Window->setWindowState(Qt::WindowMinimized);
+        dialog.setWindowState(Qt::WindowMinimized);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !dialog.isMinimized() && !app.Window->isMinimized(); }, 1000))
+            << title;
+    });
+    for (const char* item : {"N13", "N12", "Additional1"}) {
+        app.Window->findChild<QAction*>(item)->trigger();
+    }
+    // No leaders file: ten free places, so the name dialog and the table follow.
+    app.Window->RunGameOverSequence();
+    EXPECT_EQ(inspector.Titles, (QStringList{"Leaders", "About", "Options", "Vyx Zeziz",
+                                             "Enter your name ", "Leaders"}));
+    EXPECT_FALSE(app.Window->isMinimized());
 }
 
 TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
@@ -226,6 +294,31 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_TRUE(hard->isChecked());
     EXPECT_FALSE(medium->isChecked());
     EXPECT_EQ(CountBalls(app.World->Logic), 4);
+}
+
+TEST(MainWindow, LevelMarksFollowTheLevelAndNoLeavesThemAsTheyWere) {
+    TGameApp app;
+    app.Start();
+    QAction* easy = app.Window->findChild<QAction*>("Easy1");
+    QAction* medium = app.Window->findChild<QAction*>("Medium1");
+    QAction* hard = app.Window->findChild<QAction*>("Hard1");
+    const auto marks = [&] {
+        return std::array<bool, 3>{easy->isChecked(), medium->isChecked(), hard->isChecked()};
+    };
+
+    // The menu toggles the clicked item before the prompt: No must undo that.
+    app.Messages.Answers.push_back(TMessageAnswer::No);
+    medium->trigger();
+    EXPECT_EQ(marks(), (std::array<bool, 3>{false, true, false})) << "the current level, No";
+
+    // A level the game does not know checks none, and a refused change keeps it so.
+    app.World->Game.Difficulty = 7;
+    app.Window->ShowSettingsInMenu(app.World->Game);
+    EXPECT_EQ(marks(), (std::array<bool, 3>{false, false, false}));
+    app.Messages.Answers.push_back(TMessageAnswer::No);
+    easy->trigger();
+    EXPECT_EQ(marks(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(app.World->Game.Difficulty, 7U);
 }
 
 TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {

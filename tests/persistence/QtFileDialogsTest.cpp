@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTest>
+#include <QTreeView>
+#include <QWindow>
 
 #include "QStringPrinting.h"
 #include "platform/QtFileDialogs.h"
@@ -43,7 +47,8 @@ void AnswerNextDialog(TSeen& seen, const QString& name) {
 
 TEST(QtFileDialogs, AskWithTheGamesFilterAndSuffix) {
     TGameFolder folder;
-    TQtFileDialogs dialogs;
+    TQtDialogParent parent;
+    TQtFileDialogs dialogs(parent);
     const TModalWatchdog watchdog;
     const QString saves = QString::fromStdString(folder.Path("Saves").string());
     TSeen seen;
@@ -75,4 +80,57 @@ TEST(QtFileDialogs, AskWithTheGamesFilterAndSuffix) {
     EXPECT_EQ(dialogs.AskOpen("Load game", "Saves\\"), std::nullopt);
     AnswerNextDialog(seen, QString());
     EXPECT_EQ(dialogs.AskSave("Save game", "Saves\\"), std::nullopt);
+}
+
+// Over the main window, and wide enough that names, sizes and dates show whole.
+TEST(QtFileDialogs, ShowEveryColumnWholeOverTheMainWindow) {
+    TGameFolder folder;
+    folder.Write("Saves\\A long evening with the time-trial.lsv", std::string(378, 'x'));
+    QWidget mainWindow;
+    mainWindow.show();
+    // Whichever window happens to be active, the dialog belongs to the game's.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    TQtDialogParent parent;
+    parent.SetMainWindow(&mainWindow);
+    TQtFileDialogs dialogs(parent);
+    const TModalWatchdog watchdog;
+
+    for (bool saving : {false, true}) {
+        WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+            EXPECT_EQ(dialog.parentWidget(), &mainWindow);
+            EXPECT_EQ(dialog.windowHandle()->transientParent(), mainWindow.windowHandle());
+            auto* tree = dialog.findChild<QTreeView*>("treeView");
+            ASSERT_NE(tree, nullptr);
+            // The widths the contents ask for: public on the base class.
+            const QAbstractItemView* view = tree;
+            const QHeaderView* header = tree->header();
+            const auto whole = [view, header] {
+                // The folder is read in the background, the dates last.
+                const QModelIndex date = view->model()->index(0, 3, view->rootIndex());
+                if (date.data().toString().isEmpty()) {
+                    return false;
+                }
+                for (int column = 0; column < header->count(); ++column) {
+                    if (header->sectionSize(column) < view->sizeHintForColumn(column)) {
+                        return false;
+                    }
+                }
+                return header->length() <= view->viewport()->width();
+            };
+            EXPECT_TRUE(QTest::qWaitFor(whole, 3000));
+            for (int column = 0; column < header->count(); ++column) {
+                EXPECT_GE(header->sectionSize(column), view->sizeHintForColumn(column))
+                    << "column " << column << " of " << header->length() << " in "
+                    << view->viewport()->width();
+            }
+            EXPECT_LE(header->length(), view->viewport()->width());
+            dialog.reject();
+        });
+        EXPECT_EQ(saving ? dialogs.AskSave("Save game", "Saves\\")
+                         : dialogs.AskOpen("Load game", "Saves\\"),
+                  std::nullopt);
+    }
 }
