@@ -26,6 +26,7 @@ public:
     void OpenHelp(std::string_view helpFile, std::string_view topic) override;
 
 private:
-    QProcess Query;
+    // Declared first: the query's last signal may still write it while the query ends.
     std::optional<bool> HasChmViewer;
+    QProcess Query;
 };
