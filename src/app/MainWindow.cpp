@@ -148,11 +148,9 @@ void TForm1::SetLevel(uint32_t difficulty) {
     ShowLevelMarks();
 }
 
+// A level the game does not know (a hand-edited settings file) checks none of the three.
 void TForm1::ShowLevelMarks() {
     const uint32_t difficulty = World.Game.Difficulty;
-    if (difficulty > DifficultyHard) {
-        return;
-    }
     Items.Easy->setChecked(difficulty == DifficultyEasy);
     Items.Medium->setChecked(difficulty == DifficultyMedium);
     Items.Hard->setChecked(difficulty == DifficultyHard);

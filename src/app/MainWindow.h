@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "BoardView.h"
+#include "DialogKeeper.h"
 #include "GameWorld.h"
 #include "MainMenu.h"
 #include "persistence/GameOverHost.h"
@@ -62,4 +63,5 @@ private:
     TMainMenu Items;
     uint64_t PresentedVersion = 0;
     bool Closed = false;
+    TDialogKeeper Keeper{*this};
 };

@@ -29,10 +29,11 @@ void ShowCentred(QWidget& window) {
 // its generator seeded), the window, the settings, the skin, then the autosaved or a new
 // game; the window shows and the loop runs.
 // A missing settings file or skin ends the program after its message, before any game.
-int RunGame(TPlatform& platform) {
+int RunGame(TPlatform& platform, TQtDialogParent& dialogParent) {
     RemoveStaleTemporaryFiles();
     TGameWorld world(platform);
     TForm1 window(world);
+    dialogParent.SetMainWindow(&window);
     if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {
         return 0;
     }
@@ -56,13 +57,14 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(ProgramFolder(), ignored);
 
     TSteadyTickSource ticks;
-    TQtMessageBoxes messages;
-    TQtFileDialogs fileDialogs;
+    TQtDialogParent dialogParent;
+    TQtMessageBoxes messages(dialogParent);
+    TQtFileDialogs fileDialogs(dialogParent);
     TQtDesktop desktop;
     TSdlSoundPlayer sound;
     TPlatform platform{ticks, messages, fileDialogs, desktop, sound};
     try {
-        return RunGame(platform);
+        return RunGame(platform, dialogParent);
     } catch (const std::exception& error) {
         messages.Show(error.what(), "VyxLines", TMessageIcon::Error, TMessageButtons::Ok);
         return 0;

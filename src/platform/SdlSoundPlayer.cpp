@@ -110,10 +110,8 @@ void TSdlSoundPlayer::Play(std::string_view gamePath) {
     if (!StartAudio()) {
         return;
     }
+    // A file that cannot be read is silence: it still cuts off the sound that is playing.
     const std::vector<int16_t>& sound = Sound(gamePath);
-    if (sound.empty()) {
-        return;
-    }
     // The device's thread takes from the queue; holding its lock makes the cut exact: the
     // rest of the old sound is measured, cleared and replaced in one step.
     SDL_LockAudioDevice(Device);

@@ -9,11 +9,11 @@
 #include "SoundPlayer.h"
 
 // Plays the game's WAV files through SDL's audio subsystem on one device. Each file is
-// loaded once, converted to the device's format and kept (one that cannot be read stays
-// silent for the run, and is not read again at every step of a walk); playing clears the
-// device's queue and queues the new sound, so it cuts off the one playing. The audio starts
-// with the first sound; if SDL or the device cannot start, every sound is silence from
-// then on.
+// loaded once, converted to the device's format and kept (one that cannot be read is
+// silence for the run, and is not read again at every step of a walk); playing clears the
+// device's queue and queues the new sound, so it cuts off the one playing, even when the new
+// one is silence. The audio starts with the first sound; if SDL or the device cannot start,
+// every sound is silence from then on.
 class TSdlSoundPlayer final : public TSoundPlayer {
 public:
     TSdlSoundPlayer() = default;

@@ -9,7 +9,12 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyleOptionSlider>
+#include <QStylePainter>
 #include <QTabWidget>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "SoundNames.h"
 #include "persistence/MakerLinks.h"
@@ -37,6 +42,45 @@ QGroupBox* AddGroup(QWidget* parent, const char* name, const char* title, int x,
                     int height) {
     return Place(new QGroupBox(QString::fromLatin1(title), parent), name, x, y, width, height);
 }
+
+// A speed bar with one tick per speed below it. The style draws ticks so faint that they
+// show only on the bar with the keyboard focus; the four bars must look alike, so the bar
+// draws its own ticks in the text colour.
+class TSpeedBar final : public QSlider {
+public:
+    explicit TSpeedBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+        setRange(0, SpeedSteps);
+        setTickPosition(QSlider::TicksBelow);
+        setTickInterval(1);
+        setPageStep(1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+        QStylePainter painter(this);
+        painter.drawComplexControl(QStyle::CC_Slider, option);
+
+        const QRect handle =
+            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+        const QRect groove =
+            style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+        const int span = groove.width() - handle.width();
+        const int top = handle.bottom() + TickGap;
+        painter.setPen(palette().color(QPalette::WindowText));
+        for (int speed = minimum(); speed <= maximum(); speed += tickInterval()) {
+            const int x = groove.left() + handle.width() / 2 +
+                          QStyle::sliderPositionFromValue(minimum(), maximum(), speed, span);
+            painter.drawLine(x, top, x, std::min(top + TickLength, height()) - 1);
+        }
+    }
+
+private:
+    static constexpr int TickGap = 2;
+    static constexpr int TickLength = 4;
+};
 
 // A small loudspeaker with two sound waves, for the sound preview buttons.
 QIcon LoudspeakerIcon() {
@@ -119,13 +163,14 @@ QWidget* TOptionsBox::BuildSkinsPage() {
     more->setAutoDefault(false);
     connect(more, &QPushButton::clicked, this, [this] { Desktop.OpenUrl(MakerDownloadsPage); });
 
+    // Six lines of text in the frame below the title: each caption with its value under it.
     QGroupBox* inUse = AddGroup(page, "GroupBox4", "Skin in use", 8, 98, 293, 112);
     AddLabel(inUse, "Name:", 12, 20);
-    SkinName = Place(new QLabel(inUse), "SkinName", 24, 36, 260, 14);
-    AddLabel(inUse, "Version:", 12, 52);
-    SkinVer = Place(new QLabel(inUse), "SkinVer", 24, 68, 260, 14);
-    AddLabel(inUse, "Author:", 12, 84);
-    SkinAuthor = Place(new QLabel(inUse), "SkinAuthor", 24, 98, 260, 14);
+    SkinName = Place(new QLabel(inUse), "SkinName", 24, 34, 260, 14);
+    AddLabel(inUse, "Version:", 12, 50);
+    SkinVer = Place(new QLabel(inUse), "SkinVer", 24, 64, 260, 14);
+    AddLabel(inUse, "Author:", 12, 80);
+    SkinAuthor = Place(new QLabel(inUse), "SkinAuthor", 24, 94, 260, 14);
     return page;
 }
 
@@ -149,12 +194,7 @@ QWidget* TOptionsBox::BuildAnimationPage() {
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const TBar& bar = bars[i];
         AddLabel(group, bar.Label, bar.X + 4, bar.Y);
-        auto* slider =
-            Place(new QSlider(Qt::Horizontal, group), bar.Name, bar.X, bar.Y + 18, 133, 30);
-        slider->setRange(0, SpeedSteps);
-        slider->setTickPosition(QSlider::TicksBelow);
-        slider->setTickInterval(1);
-        slider->setPageStep(1);
+        QSlider* slider = Place(new TSpeedBar(group), bar.Name, bar.X, bar.Y + 18, 133, 30);
         AddLabel(group, "slow                       fast", bar.X + 4, bar.Y + 50, 133);
         const auto speed = bar.Speed;
         connect(slider, &QSlider::valueChanged, this,
@@ -172,12 +212,14 @@ QWidget* TOptionsBox::BuildSoundsPage() {
         const char* Label;
         const char* List;
         const char* Button;
+        // The button shows only a loudspeaker: screen readers and tooltips say what it plays.
+        const char* Plays;
     };
     const std::array<TRow, SoundEventCount> rows{{
-        {"Choosing:", "ChSnd", "ChPic"},
-        {"Moving:", "MoveSnd", "MvPic"},
-        {"Deleting:", "DelSnd", "DelPic"},
-        {"Error:", "ErrSnd", "ErrPic"},
+        {"Choosing:", "ChSnd", "ChPic", "Play the choosing sound"},
+        {"Moving:", "MoveSnd", "MvPic", "Play the moving sound"},
+        {"Deleting:", "DelSnd", "DelPic", "Play the deleting sound"},
+        {"Error:", "ErrSnd", "ErrPic", "Play the error sound"},
     }};
     const QIcon loudspeaker = LoudspeakerIcon();
     for (int i = 0; i < SoundEventCount; ++i) {
@@ -197,6 +239,8 @@ QWidget* TOptionsBox::BuildSoundsPage() {
         auto* button = Place(new QPushButton(group), rows[i].Button, 248, y, 20, 22);
         button->setIcon(loudspeaker);
         button->setIconSize(QSize(16, 16));
+        button->setAccessibleName(QString::fromLatin1(rows[i].Plays));
+        button->setToolTip(button->accessibleName());
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, sound] { PreviewSound(sound); });
         SoundLists[i] = list;
@@ -209,12 +253,18 @@ QWidget* TOptionsBox::BuildSoundsPage() {
 }
 
 void TOptionsBox::FillControls() {
-    QStringList skins;
+    // Each item keeps the file it was listed from: the pattern matches "Neon.LSK" too.
+    std::vector<std::pair<QString, QString>> skins;
     for (const std::string& package : ListFiles(NativePath(TLoader::SkinsFolder), "*.lsk")) {
-        skins.append(FromLatin1(std::string_view(package).substr(0, package.size() - 4)));
+        skins.emplace_back(FromLatin1(std::string_view(package).substr(0, package.size() - 4)),
+                           FromLatin1(package));
     }
-    skins.sort(Qt::CaseInsensitive);
-    SkinsList->addItems(skins);
+    std::stable_sort(skins.begin(), skins.end(), [](const auto& left, const auto& right) {
+        return left.first.compare(right.first, Qt::CaseInsensitive) < 0;
+    });
+    for (const auto& [name, file] : skins) {
+        SkinsList->addItem(name, file);
+    }
     const TSkinData& skin = Loader.SkinData();
     SkinName->setText(FromLatin1(skin.SkinName));
     SkinAuthor->setText(FromLatin1(skin.SkinAuthor));
@@ -241,7 +291,7 @@ void TOptionsBox::PickSkin(int index) {
     }
     Loader.ClearSkinCache();
     Loader.ExtractSkinPackage(std::string(TLoader::SkinsFolder) +
-                              ToLatin1(SkinsList->itemText(index)) + ".lsk");
+                              ToLatin1(SkinsList->itemData(index).toString()));
 }
 
 // The preview plays whatever the sound switch says.

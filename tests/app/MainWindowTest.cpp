@@ -4,9 +4,14 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 #include "GameApp.h"
 #include "persistence/SettingsFile.h"
+#include "support/ModalDriver.h"
 
 namespace {
 
@@ -24,6 +29,69 @@ TFirings WatchChannel(TGameApp& app, TChannel channel, int passes) {
         }
     }
     return firings;
+}
+
+// Looks at every modal dialog once as it opens, then presses its OK button, as a player
+// would; dialogs opened from a dialog are seen too.
+class TDialogInspector {
+public:
+    explicit TDialogInspector(std::function<void(QDialog&)> inspect) {
+        Timer.setInterval(5);
+        QObject::connect(&Timer, &QTimer::timeout, [this, inspect = std::move(inspect)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || Seen.contains(dialog)) {
+                return;
+            }
+            Seen.append(dialog);
+            Titles.append(dialog->windowTitle());
+            inspect(*dialog);
+            // Pressed from the event loop: a timer does not fire again while its handler
+            // runs, and the press may open the next dialog.
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == "OK") {
+                    QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+                    return;
+                }
+            }
+        });
+        Timer.start();
+    }
+
+    QStringList Titles;
+
+private:
+    QTimer Timer;
+    QList<QPointer<QDialog>> Seen;
+};
+
+TEST(MainWindow, DialogsBelongToTheMainWindowAndStayOnScreenWithIt) {
+    TGameApp app;
+    app.Start();
+    const TModalWatchdog watchdog;
+    QWindow* const mainWindow = app.Window->windowHandle();
+    TDialogInspector inspector([&](QDialog& dialog) {
+        const std::string title = dialog.windowTitle().toStdString();
+        QWindow* owner = dialog.windowHandle()->transientParent();
+        while (owner != nullptr && owner != mainWindow) {
+            owner = owner->transientParent();
+        }
+        EXPECT_EQ(owner, mainWindow) << title;
+        // Some window managers minimise the main window with a dialog; the game waits on
+        // the dialog, so both come back.
+        app.Window->setWindowState(Qt::WindowMinimized);
+        dialog.setWindowState(Qt::WindowMinimized);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !dialog.isMinimized() && !app.Window->isMinimized(); }, 1000))
+            << title;
+    });
+    for (const char* item : {"N13", "N12", "Additional1"}) {
+        app.Window->findChild<QAction*>(item)->trigger();
+    }
+    // No leaders file: ten free places, so the name dialog and the table follow.
+    app.Window->RunGameOverSequence();
+    EXPECT_EQ(inspector.Titles, (QStringList{"Leaders", "About", "Options", "Vyx Zeziz",
+                                             "Enter your name ", "Leaders"}));
+    EXPECT_FALSE(app.Window->isMinimized());
 }
 
 TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
@@ -214,9 +282,9 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_FALSE(hard->isChecked());
     EXPECT_TRUE(app.Window->findChild<QAction*>("Medium1")->isChecked());
 
-    // The same level asks too; Yes starts a new game on it.
+    // The same level asks too; the menu unchecked it on the click, and No puts it back.
     QAction* medium = app.Window->findChild<QAction*>("Medium1");
-    app.Messages.Answers.push_back(TMessageAnswer::Yes);
+    app.Messages.Answers.push_back(TMessageAnswer::No);
     medium->trigger();
     EXPECT_EQ(app.Messages.Shown.size(), 2U);
     EXPECT_TRUE(medium->isChecked());
@@ -226,6 +294,19 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_TRUE(hard->isChecked());
     EXPECT_FALSE(medium->isChecked());
     EXPECT_EQ(CountBalls(app.World->Logic), 4);
+
+    // A level the game does not know checks none, and a refused change keeps it so.
+    QAction* easy = app.Window->findChild<QAction*>("Easy1");
+    app.World->Game.Difficulty = 7;
+    for (bool prompted : {false, true}) {
+        if (prompted) {
+            app.Messages.Answers.push_back(TMessageAnswer::No);
+            easy->trigger();
+        } else {
+            app.Window->ShowSettingsInMenu(app.World->Game);
+        }
+        EXPECT_FALSE(easy->isChecked() || medium->isChecked() || hard->isChecked()) << prompted;
+    }
 }
 
 TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {

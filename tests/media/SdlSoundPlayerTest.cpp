@@ -164,6 +164,33 @@ TEST(SdlSoundPlayer, MissingOrDamagedFilePlaysNothing) {
     EXPECT_EQ(CountFrames(audio.Frames(), [](int v) { return v != 0; }), 0u);
 }
 
+TEST(SdlSoundPlayer, AFileThatCannotBeReadStillCutsOffThePlayingSound) {
+    const std::vector<int16_t> longHigh(2 * Rate, 8000);
+    const auto isHigh = [](int v) { return v > 4000; };
+    for (const char* unreadable : {"Sfx\\Missing.wav", "Sfx\\Damaged.wav"}) {
+        TGameFolder folder;
+        TDiskAudio audio(folder.Root / "output.raw");
+        WriteMonoWav(folder, "Sfx\\Long.wav", longHigh);
+        folder.Write("Sfx\\Damaged.wav", "RIFF\x10\x00\x00\x00WAVEfmt garbage");
+        std::size_t framesAtCut = 0;
+        {
+            TSdlSoundPlayer player;
+            player.Play("Sfx\\Long.wav");
+            ASSERT_TRUE(audio.WaitFor([&](const std::vector<int16_t>& frames) {
+                return CountFrames(frames, isHigh) >= static_cast<std::size_t>(Rate / 10);
+            }));
+            framesAtCut = audio.Frames().size();
+            player.Play(unreadable);
+            // Half a second more: the long sound would still be playing.
+            ASSERT_TRUE(audio.WaitFor([&](const std::vector<int16_t>& frames) {
+                return frames.size() >= framesAtCut + Rate / 2;
+            }));
+        }
+        // What the device had taken before the cut, and a buffer or two, is all of it.
+        EXPECT_LT(CountFrames(audio.Frames(), isHigh), framesAtCut + 2048) << unreadable;
+    }
+}
+
 TEST(SdlSoundPlayer, WithoutAudioEverySoundIsSilence) {
     TGameFolder folder;
     WriteMonoWav(folder, "Sfx\\Tone.wav", std::vector<int16_t>(Rate / 10, 5000));

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeView>
+#include <QWindow>
 
 #include "QStringPrinting.h"
 #include "platform/QtFileDialogs.h"
@@ -39,11 +45,29 @@ void AnswerNextDialog(TSeen& seen, const QString& name) {
     });
 }
 
+// Qt's file dialog keeps its columns and size in the user's settings and brings them back
+// the next time: each test starts from none, and leaves the user's own alone.
+class TFreshQtSettings {
+public:
+    explicit TFreshQtSettings(const TGameFolder& folder) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(folder.Root.string()));
+    }
+    ~TFreshQtSettings() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+    TFreshQtSettings(const TFreshQtSettings&) = delete;
+    TFreshQtSettings& operator=(const TFreshQtSettings&) = delete;
+};
+
 }  // namespace
 
 TEST(QtFileDialogs, AskWithTheGamesFilterAndSuffix) {
     TGameFolder folder;
-    TQtFileDialogs dialogs;
+    const TFreshQtSettings settings(folder);
+    TQtDialogParent parent;
+    TQtFileDialogs dialogs(parent);
     const TModalWatchdog watchdog;
     const QString saves = QString::fromStdString(folder.Path("Saves").string());
     TSeen seen;
@@ -75,4 +99,53 @@ TEST(QtFileDialogs, AskWithTheGamesFilterAndSuffix) {
     EXPECT_EQ(dialogs.AskOpen("Load game", "Saves\\"), std::nullopt);
     AnswerNextDialog(seen, QString());
     EXPECT_EQ(dialogs.AskSave("Save game", "Saves\\"), std::nullopt);
+}
+
+// Over the main window, and wide enough that names, sizes and dates show whole.
+TEST(QtFileDialogs, ShowEveryColumnWholeOverTheMainWindow) {
+    TGameFolder folder;
+    const TFreshQtSettings settings(folder);
+    folder.Write("Saves\\A long evening with the time-trial.lsv", std::string(378, 'x'));
+    QWidget mainWindow;
+    mainWindow.show();
+    // Whichever window happens to be active, the dialog belongs to the game's.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    TQtDialogParent parent;
+    parent.SetMainWindow(&mainWindow);
+    TQtFileDialogs dialogs(parent);
+    const TModalWatchdog watchdog;
+
+    for (bool saving : {false, true}) {
+        WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+            EXPECT_EQ(dialog.parentWidget(), &mainWindow);
+            EXPECT_EQ(dialog.windowHandle()->transientParent(), mainWindow.windowHandle());
+            auto* tree = dialog.findChild<QTreeView*>("treeView");
+            ASSERT_NE(tree, nullptr);
+            // The widths the contents ask for: public on the base class.
+            const QAbstractItemView* view = tree;
+            const QHeaderView* header = tree->header();
+            // The first column shown cut, once the folder has been read (in the background,
+            // the dates last); -1 when all show whole.
+            const auto cutColumn = [view, header] {
+                if (view->model()->index(0, 3, view->rootIndex()).data().toString().isEmpty()) {
+                    return 0;
+                }
+                for (int column = 0; column < header->count(); ++column) {
+                    if (header->sectionSize(column) < view->sizeHintForColumn(column)) {
+                        return column;
+                    }
+                }
+                return header->length() > view->viewport()->width() ? header->count() : -1;
+            };
+            EXPECT_TRUE(QTest::qWaitFor([&] { return cutColumn() < 0; }, 3000))
+                << "column " << cutColumn() << " is cut";
+            dialog.reject();
+        });
+        EXPECT_EQ(saving ? dialogs.AskSave("Save game", "Saves\\")
+                         : dialogs.AskOpen("Load game", "Saves\\"),
+                  std::nullopt);
+    }
 }

@@ -2,13 +2,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
+#include <set>
+#include <sstream>
 
+#include "SkinPack.h"
 #include "persistence/MakerLinks.h"
 #include "presentation/OptionsBox.h"
 #include "support/FakePlatform.h"
@@ -77,6 +82,61 @@ TEST_F(OptionsBox, IsLaidOutWithItsPagesAndControls) {
     EXPECT_TRUE(slowFast);
 }
 
+// Every control of a group lies inside the group's frame, below its title.
+TEST_F(OptionsBox, ControlsStayInsideTheirGroups) {
+    Box->show();
+    auto* pages = Find<QTabWidget>("PageControl1");
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        for (QGroupBox* group : pages->widget(page)->findChildren<QGroupBox*>()) {
+            const QRect inside = group->contentsRect();
+            for (QWidget* control : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(inside.contains(control->geometry()))
+                    << group->objectName().toStdString() << ": "
+                    << control->objectName().toStdString() << " "
+                    << control->property("text").toString().toStdString() << " at " << control->y()
+                    << ".." << control->geometry().bottom() << " outside " << inside.top() << ".."
+                    << inside.bottom();
+            }
+        }
+    }
+}
+
+// The tick marks under each speed bar: one per speed, clearly darker than the dialog, the
+// same on all four bars, whichever has the keyboard focus.
+TEST_F(OptionsBox, AllFourSpeedBarsShowTheirTicks) {
+    Box->show();
+    Find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    Find<QSlider>("AppearBar")->setFocus();
+    const int background = qGray(Box->palette().color(QPalette::Window).rgb());
+    for (const char* name : {"AppearBar", "MoveBar", "ChooseBar", "DelBar"}) {
+        QSlider* bar = Find<QSlider>(name);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = bar->orientation();
+        option.tickPosition = bar->tickPosition();
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->value();
+        const QRect handle =
+            bar->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, bar);
+        const QImage picture = bar->grab().toImage();
+        std::set<int> tickColumns;
+        for (int y = handle.bottom() + 1; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (background - qGray(picture.pixel(x, y)) >= 96) {
+                    tickColumns.insert(x);
+                }
+            }
+        }
+        int ticks = 0;
+        for (int x : tickColumns) {
+            ticks += tickColumns.count(x - 1) == 0 ? 1 : 0;
+        }
+        EXPECT_EQ(ticks, 10) << name;
+    }
+}
+
 TEST_F(OptionsBox, ShowsTheCurrentChoices) {
     auto* skins = Find<QComboBox>("SkinsList");
     ASSERT_EQ(skins->count(), 3);
@@ -119,6 +179,11 @@ TEST_F(OptionsBox, PreviewButtonsPlayTheListedSoundWhateverTheSwitch) {
     Find<QPushButton>("ErrPic")->click();
     EXPECT_EQ(Sound.Played, (std::vector<std::string>{"Sfx\\Selecting2.wav", "Sfx\\Selecting1.wav",
                                                       "Sfx\\Error1.wav"}));
+    // The buttons show only a loudspeaker; their names say what they play.
+    EXPECT_EQ(Find<QPushButton>("ChPic")->accessibleName(), "Play the choosing sound");
+    EXPECT_EQ(Find<QPushButton>("MvPic")->accessibleName(), "Play the moving sound");
+    EXPECT_EQ(Find<QPushButton>("DelPic")->accessibleName(), "Play the deleting sound");
+    EXPECT_EQ(Find<QPushButton>("ErrPic")->accessibleName(), "Play the error sound");
 }
 
 TEST_F(OptionsBox, PickingASkinReplacesTheCacheAtOnce) {
@@ -130,6 +195,23 @@ TEST_F(OptionsBox, PickingASkinReplacesTheCacheAtOnce) {
               "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "
               "reinstall skin.");
     EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
+}
+
+TEST_F(OptionsBox, PickingOpensTheVeryFileThatWasListed) {
+    const std::filesystem::path unpacked = Folder.Root / "unpacked";
+    testskin::Write(unpacked, testskin::Data("Neon"));
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_TRUE(PackSkinFolder(unpacked, Folder.Path("Gfx\\Skins\\Neon.LSK"), out, err))
+        << err.str();
+    Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Sound, nullptr);
+    auto* skins = Find<QComboBox>("SkinsList");
+    const int neon = skins->findText("Neon");
+    ASSERT_EQ(neon, 2) << "sorted among alpha, Buttons and Zeta";
+    emit skins->activated(neon);
+    EXPECT_TRUE(Messages.Shown.empty()) << Messages.Shown.front().Text;
+    ASSERT_TRUE(Loader.ReadSkinConfig());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Neon");
 }
 
 TEST_F(OptionsBox, LinksAndEscape) {
