@@ -101,7 +101,8 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
     return bytes;
 }
 
-bool WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+bool WriteFileAtomically(const fs::path& file, std::string_view bytes,
+                         TWriteDurability durability) {
     fs::path temporary = file;
     temporary += std::string(TemporaryMark) + std::to_string(::getpid());
     const int descriptor =
@@ -111,7 +112,8 @@ bool WriteFileAtomically(const fs::path& file, std::string_view bytes) {
     }
     // The data must be on the disk before the rename makes it the file: otherwise a power
     // loss can leave an empty file in the place of the old one.
-    const bool written = WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    const bool durable = durability == TWriteDurability::SurvivesPowerLoss;
+    const bool written = WriteAll(descriptor, bytes) && (!durable || ::fsync(descriptor) == 0);
     const bool closed = ::close(descriptor) == 0;
     std::error_code error;
     if (written && closed) {
@@ -122,7 +124,9 @@ bool WriteFileAtomically(const fs::path& file, std::string_view bytes) {
         fs::remove(temporary, ignored);
         return false;
     }
-    FlushFolder(file.parent_path());
+    if (durable) {
+        FlushFolder(file.parent_path());
+    }
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,11 +17,17 @@ std::filesystem::path ProgramFolder();
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 
-// Writes the bytes to a temporary file beside the target, flushes it to the disk and renames
-// it over the target, then flushes the folder: neither a crash nor a power loss leaves a
-// half-written or empty file where a good one was. False when anything failed; the old file
-// is then untouched and the temporary gone.
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+// What a rewritten file must survive. The player's files (settings, saves, leaders) must
+// survive a power loss; the unpacked skin in the cache is made again from its package
+// whenever it is damaged, and flushing every picture would only slow a skin change.
+enum class TWriteDurability : uint8_t { SurvivesPowerLoss, SurvivesCrash };
+
+// Writes the bytes to a temporary file beside the target and renames it over the target, so
+// that a crash never leaves a half-written file where a good one was. A write that must
+// survive a power loss also reaches the disk before the rename, and the folder after it.
+// False when anything failed; the old file is then untouched and the temporary gone.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                         TWriteDurability durability = TWriteDurability::SurvivesPowerLoss);
 
 // Removes the temporaries that WriteFileAtomically left in the folder when a crash cut a
 // write short: files named after a target matching the pattern, followed by ".tmp" and the

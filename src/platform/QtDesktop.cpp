@@ -35,7 +35,7 @@ TQtDesktop::TQtDesktop(const QStringList& query, std::filesystem::path shippedFo
     Query.start(query.constFirst(), query.mid(1));
 }
 
-// The answer is not worth waiting for at exit.
+// A question still open at exit is cut short rather than waited for.
 TQtDesktop::~TQtDesktop() {
     if (Query.state() != QProcess::NotRunning) {
         Query.kill();

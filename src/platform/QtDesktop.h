@@ -30,6 +30,7 @@ public:
 
 private:
     std::filesystem::path ShippedFolder;
-    QProcess Query;
+    // Declared first: the query's last signal may still write it while the query ends.
     std::optional<bool> HasChmViewer;
+    QProcess Query;
 };

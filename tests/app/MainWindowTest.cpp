@@ -282,9 +282,9 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_FALSE(hard->isChecked());
     EXPECT_TRUE(app.Window->findChild<QAction*>("Medium1")->isChecked());
 
-    // The same level asks too; Yes starts a new game on it.
+    // The same level asks too; the menu unchecked it on the click, and No puts it back.
     QAction* medium = app.Window->findChild<QAction*>("Medium1");
-    app.Messages.Answers.push_back(TMessageAnswer::Yes);
+    app.Messages.Answers.push_back(TMessageAnswer::No);
     medium->trigger();
     EXPECT_EQ(app.Messages.Shown.size(), 2U);
     EXPECT_TRUE(medium->isChecked());
@@ -294,31 +294,19 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_TRUE(hard->isChecked());
     EXPECT_FALSE(medium->isChecked());
     EXPECT_EQ(CountBalls(app.World->Logic), 4);
-}
-
-TEST(MainWindow, LevelMarksFollowTheLevelAndNoLeavesThemAsTheyWere) {
-    TGameApp app;
-    app.Start();
-    QAction* easy = app.Window->findChild<QAction*>("Easy1");
-    QAction* medium = app.Window->findChild<QAction*>("Medium1");
-    QAction* hard = app.Window->findChild<QAction*>("Hard1");
-    const auto marks = [&] {
-        return std::array<bool, 3>{easy->isChecked(), medium->isChecked(), hard->isChecked()};
-    };
-
-    // The menu toggles the clicked item before the prompt: No must undo that.
-    app.Messages.Answers.push_back(TMessageAnswer::No);
-    medium->trigger();
-    EXPECT_EQ(marks(), (std::array<bool, 3>{false, true, false})) << "the current level, No";
 
     // A level the game does not know checks none, and a refused change keeps it so.
+    QAction* easy = app.Window->findChild<QAction*>("Easy1");
     app.World->Game.Difficulty = 7;
-    app.Window->ShowSettingsInMenu(app.World->Game);
-    EXPECT_EQ(marks(), (std::array<bool, 3>{false, false, false}));
-    app.Messages.Answers.push_back(TMessageAnswer::No);
-    easy->trigger();
-    EXPECT_EQ(marks(), (std::array<bool, 3>{false, false, false}));
-    EXPECT_EQ(app.World->Game.Difficulty, 7U);
+    for (bool prompted : {false, true}) {
+        if (prompted) {
+            app.Messages.Answers.push_back(TMessageAnswer::No);
+            easy->trigger();
+        } else {
+            app.Window->ShowSettingsInMenu(app.World->Game);
+        }
+        EXPECT_FALSE(easy->isChecked() || medium->isChecked() || hard->isChecked()) << prompted;
+    }
 }
 
 TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {
