@@ -7,7 +7,7 @@
 #include "DialogKeeper.h"
 #include "GameWorld.h"
 #include "MainMenu.h"
-#include "persistence/GameOverHost.h"
+#include "dialogs/GameOverHost.h"
 #include "presentation/ApplySettings.h"
 
 // The main window: the board, the menu and its commands. The game itself lives in the
