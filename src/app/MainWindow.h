@@ -29,7 +29,6 @@ public:
     void Present();
     bool IsClosed() const { return Closed; }
     TBoardView& View() { return *Board; }
-    const TMainMenu& Menu() const { return Items; }
 
     // The mouse hit test and the press it leads to.
     void FormMouseDown(int x, int y);
