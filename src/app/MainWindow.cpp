@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "HitTest.h"
+#include "PressedCell.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameOverBox.h"
 #include "dialogs/LeadersBox.h"
