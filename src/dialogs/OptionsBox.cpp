@@ -16,10 +16,10 @@
 #include <utility>
 #include <vector>
 
-#include "SoundNames.h"
-#include "persistence/MakerLinks.h"
+#include "MakerLinks.h"
 #include "platform/FileSystem.h"
 #include "platform/Latin1.h"
+#include "presentation/SoundNames.h"
 
 namespace {
 
