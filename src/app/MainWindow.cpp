@@ -6,16 +6,16 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "HitTest.h"
-#include "persistence/AboutBox.h"
-#include "persistence/GameOverBox.h"
-#include "persistence/LeadersBox.h"
-#include "persistence/LeadersCheck.h"
-#include "persistence/MakerLinks.h"
+#include "PressedCell.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/GameOverBox.h"
+#include "dialogs/LeadersBox.h"
+#include "dialogs/LeadersCheck.h"
+#include "dialogs/MakerLinks.h"
+#include "dialogs/OptionsBox.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
 #include "platform/Latin1.h"
-#include "presentation/OptionsBox.h"
 
 namespace {
 

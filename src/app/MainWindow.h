@@ -7,7 +7,7 @@
 #include "DialogKeeper.h"
 #include "GameWorld.h"
 #include "MainMenu.h"
-#include "persistence/GameOverHost.h"
+#include "dialogs/GameOverHost.h"
 #include "presentation/ApplySettings.h"
 
 // The main window: the board, the menu and its commands. The game itself lives in the
@@ -29,7 +29,6 @@ public:
     void Present();
     bool IsClosed() const { return Closed; }
     TBoardView& View() { return *Board; }
-    const TMainMenu& Menu() const { return Items; }
 
     // The mouse hit test and the press it leads to.
     void FormMouseDown(int x, int y);

@@ -25,14 +25,11 @@ public:
     void SetIntervals(const TChannelIntervals& intervals);
     void SetEnabled(TChannel channel, bool enabled) { At(channel).Enabled = enabled; }
     bool IsEnabled(TChannel channel) const { return At(channel).Enabled; }
-    bool Fired(TChannel channel) const { return At(channel).Fired; }
-    uint32_t Interval(TChannel channel) const { return At(channel).Interval; }
 
 private:
     struct TChannelState {
         uint32_t Last = 0;
         uint32_t Now = 0;
-        bool Fired = false;
         bool Enabled = false;
         uint32_t Interval = 0;
     };

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "LeadersTableText.h"
 #include "persistence/LeaderName.h"
 #include "persistence/LeadersFile.h"
 #include "support/GameFolder.h"
+#include "support/LeadersTableText.h"
 
 namespace {
 

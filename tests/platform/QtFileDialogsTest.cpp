@@ -8,10 +8,10 @@
 #include <QTreeView>
 #include <QWindow>
 
-#include "QStringPrinting.h"
 #include "platform/QtFileDialogs.h"
 #include "support/GameFolder.h"
 #include "support/ModalDriver.h"
+#include "support/QStringPrinting.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "Rar5Archive.h"
 #include "RarWriter.h"
-#include "TreeListing.h"
 #include "platform/RarArchive.h"
 #include "platform/RarEntryName.h"
 #include "support/GameFolder.h"
+#include "support/TreeListing.h"
 
 namespace fs = std::filesystem;
 

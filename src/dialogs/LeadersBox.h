@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "LeadersFile.h"
+#include "persistence/LeadersFile.h"
 
 class QLabel;
 

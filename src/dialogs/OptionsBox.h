@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <array>
 
-#include "SkinLoader.h"
 #include "platform/Desktop.h"
 #include "platform/SoundPlayer.h"
+#include "presentation/SkinLoader.h"
 #include "rules/GameState.h"
 
 class QCheckBox;

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "LeaderName.h"
 #include "LeadersBox.h"
-#include "LeadersFile.h"
+#include "persistence/LeaderName.h"
+#include "persistence/LeadersFile.h"
 #include "platform/Latin1.h"
 
 namespace {

@@ -13,10 +13,10 @@
 
 #include "RarWriter.h"
 #include "SkinTool.h"
-#include "TreeListing.h"
 #include "skinformat/SkinConfig.h"
 #include "support/BmpHeader.h"
 #include "support/GameFolder.h"
+#include "support/TreeListing.h"
 
 namespace fs = std::filesystem;
 

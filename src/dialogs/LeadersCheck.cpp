@@ -1,7 +1,7 @@
 #include "LeadersCheck.h"
 
 #include "InputBox.h"
-#include "LeadersFile.h"
+#include "persistence/LeadersFile.h"
 
 void LeadersCheck(TGame& game, TGameOverHost& host, TMessageBoxes& messages) {
     if (!QualifiesForLeaders(game.Score, ReadLeadersTable())) {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/HitTest.h"
+#include "app/PressedCell.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ bool Hits(int x, int y, int column, int row) {
     return cell && cell->Column == column && cell->Row == row;
 }
 
-TEST(HitTest, BandsStartAfterTheLeadingGapWhichBelongsToTheFirstCell) {
+TEST(PressedCell, BandsStartAfterTheLeadingGapWhichBelongsToTheFirstCell) {
     EXPECT_TRUE(Hits(20, 60, 0, 0)) << "the board's origin is cell (0, 0)";
     // Column i covers BoardLeft + gap + i * 40 to + (i + 1) * 40 - 1.
     EXPECT_TRUE(Hits(20 + 4 + 40 - 1, 60, 0, 0));
@@ -34,7 +34,7 @@ TEST(HitTest, BandsStartAfterTheLeadingGapWhichBelongsToTheFirstCell) {
     EXPECT_FALSE(HitCell(Layout(), 100, 59));
 }
 
-TEST(HitTest, FixedLimitsHoldWhateverTheSkin) {
+TEST(PressedCell, FixedLimitsHoldWhateverTheSkin) {
     TSkinLayout wide = Layout();
     wide.CellWidth = 200;
     wide.CellHeight = 200;
@@ -43,7 +43,7 @@ TEST(HitTest, FixedLimitsHoldWhateverTheSkin) {
     EXPECT_FALSE(HitCell(wide, 100, 801));
 }
 
-TEST(HitTest, NoLayoutOverflowsTheBandsOrNamesACellOffTheBoard) {
+TEST(PressedCell, NoLayoutOverflowsTheBandsOrNamesACellOffTheBoard) {
     constexpr int32_t Low = std::numeric_limits<int32_t>::min();
     constexpr int32_t High = std::numeric_limits<int32_t>::max();
     TSkinLayout layout = Layout();

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "persistence/AboutBox.h"
-#include "persistence/GameOverBox.h"
-#include "persistence/MakerLinks.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/GameOverBox.h"
+#include "dialogs/MakerLinks.h"
 #include "support/FakeGameOverHost.h"
 #include "support/FakePlatform.h"
 

@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "SkinPack.h"
-#include "persistence/MakerLinks.h"
-#include "presentation/OptionsBox.h"
+#include "dialogs/MakerLinks.h"
+#include "dialogs/OptionsBox.h"
 #include "support/FakePlatform.h"
 #include "support/GameFolder.h"
 #include "support/TestSkin.h"

@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "LeadersTableText.h"
-#include "QStringPrinting.h"
-#include "persistence/InputBox.h"
-#include "persistence/LeadersBox.h"
-#include "persistence/LeadersCheck.h"
+#include "dialogs/InputBox.h"
+#include "dialogs/LeadersBox.h"
+#include "dialogs/LeadersCheck.h"
 #include "support/FakeGameOverHost.h"
 #include "support/GameFolder.h"
+#include "support/LeadersTableText.h"
 #include "support/ModalDriver.h"
+#include "support/QStringPrinting.h"
 #include "support/RecordingMessageBoxes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "HitTest.h"
+#include "PressedCell.h"
 
 #include <cstdint>
 

@@ -17,9 +17,9 @@
 #include <utility>
 #include <vector>
 
-#include "SoundNames.h"
-#include "persistence/MakerLinks.h"
+#include "MakerLinks.h"
 #include "platform/Latin1.h"
+#include "presentation/SoundNames.h"
 
 namespace {
 
