@@ -105,10 +105,12 @@ struct TGame {
     int32_t GameMode = 0;
     bool Autosave = false;
     bool Autoload = false;
-    bool Next = false;  // the next balls' colours are shown
+    // The player sees the colours of the next balls.
+    bool Next = false;
     TAnimationSpeeds Speeds;
     std::array<int32_t, SoundEventCount> SoundChoices{};  // indexed by TSound
-    bool Enable = false;                                  // sounds are played
+    // Sounds are played.
+    bool Enable = false;
     TSkinFiles SkinFiles;
     std::array<TPathText, SoundEventCount> SoundFiles;  // indexed by TSound
     uint32_t Score = 0;
