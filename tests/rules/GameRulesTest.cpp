@@ -10,16 +10,6 @@ class GameRules : public testing::Test {
 protected:
     GameRules() { World.Logic.Preview.Banks[0] = {1, 2, 3, 4}; }
 
-    // Fills every cell but the last, without a line.
-    void FillTheBoard() {
-        for (int column = 0; column < BoardSize; ++column) {
-            for (int row = 0; row < BoardSize; ++row) {
-                World.Logic.Board[column][row] = static_cast<int16_t>(1 + (column * 2 + row) % 6);
-            }
-        }
-        World.Logic.Board[8][8] = 0;
-    }
-
     TSeededRandom Random{11};
     TRulesWorld World{Random};
     TLogic& Logic = World.Logic;
@@ -29,7 +19,7 @@ protected:
 };
 
 TEST_F(GameRules, NewGameSetsTheClockTargetAndCaptionByMode) {
-    FillTheBoard();
+    FillAllButOne(Logic);
     Game.GameMode = ModeTimeTrial;
     Game.Score = 40;
     Game.Minutes = 2;
@@ -66,7 +56,7 @@ TEST_F(GameRules, NewGameSetsTheClockTargetAndCaptionByMode) {
 }
 
 TEST_F(GameRules, ASixthScoreDigitStartsANewGameBetweenTheCellsAndTheScore) {
-    FillTheBoard();
+    FillAllButOne(Logic);
     Logic.NextBank = 0;
     Logic.Preview.Banks[0] = {6, 6, 6, 6};
     int ballsInTheCells = 0;

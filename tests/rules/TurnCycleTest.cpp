@@ -321,16 +321,6 @@ TEST_F(TurnCycle, RestartBoardSpawnsTheFirstBankAndAnnouncesTheSecond) {
     EXPECT_EQ(Logic.Preview.Banks[1][2], 4);
 }
 
-// Fills every cell but (8, 8).
-void FillAllButOne(TLogic& logic) {
-    for (int column = 0; column < BoardSize; ++column) {
-        for (int row = 0; row < BoardSize; ++row) {
-            logic.Board[column][row] = static_cast<int16_t>(1 + (column * 2 + row) % 6);
-        }
-    }
-    logic.Board[8][8] = 0;
-}
-
 // A ball whose 401 positions all fall on taken cells: 400 redraws after the first.
 void ScriptMisses(TScriptedRandom& random) {
     for (int i = 0; i < 400; ++i) {
