@@ -25,6 +25,14 @@ protected:
         }
     }
 
+    // The last second of a Time-trial level, with the score it ends on.
+    void EndLevelWith(uint32_t score) {
+        Game.Score = score;
+        Game.Minutes = 0;
+        Game.Seconds = 1;
+        Ticks(1);
+    }
+
     TSeededRandom Random{7};
     TRulesWorld World{Random};
     TGame& Game = World.Game;
@@ -47,7 +55,6 @@ TEST_F(GameClock, ClassicCountsUpAndStartsAgainAfter9959) {
 }
 
 TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
-    Game.Score = 130;
     SetBoard(World.Logic, {"123456123", ".........", ".........", ".........", ".........",
                            ".........", ".........", ".........", "........."});
     World.Logic.CellMarks[0][0] = MarkSelected;
@@ -55,9 +62,7 @@ TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
     World.Game.InputEnabled = false;
     Ticks(1);
     EXPECT_EQ(Game.TimeText, "0459");
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(130);
     EXPECT_EQ(GameOvers, 0);
     EXPECT_EQ(Game.Score, 30U);
     EXPECT_EQ(Game.LevelTarget, 125);
@@ -70,10 +75,7 @@ TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
 }
 
 TEST_F(GameClock, ScoreEqualToTheTargetPasses) {
-    Game.Score = 100;
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(100);
     EXPECT_EQ(Game.Score, 0U);
     EXPECT_EQ(Game.LevelTarget, 125);
     EXPECT_EQ(GameOvers, 0);
@@ -81,10 +83,7 @@ TEST_F(GameClock, ScoreEqualToTheTargetPasses) {
 
 TEST_F(GameClock, MissedTargetEndsTheGame) {
     Game.LevelTarget = 150;
-    Game.Score = 149;
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(149);
     EXPECT_EQ(GameOvers, 1);
     EXPECT_EQ(Game.LevelTarget, 100);
     EXPECT_EQ(Game.TimeText, "0500");
@@ -148,10 +147,7 @@ TEST_F(GameClock, ExtremeLoadedClocksGoOnWithoutOverflowing) {
 TEST_F(GameClock, TheLevelTargetStopsAtTheLargestValueAndLevelsGoOn) {
     constexpr int32_t High = std::numeric_limits<int32_t>::max();
     Game.LevelTarget = High - 10;
-    Game.Score = 4000000000u;
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(4000000000u);
     EXPECT_EQ(GameOvers, 0);
     EXPECT_EQ(Game.LevelTarget, High);
     EXPECT_EQ(Game.Score, 4000000000u - static_cast<uint32_t>(High - 10));
@@ -159,15 +155,10 @@ TEST_F(GameClock, TheLevelTargetStopsAtTheLargestValueAndLevelsGoOn) {
     EXPECT_EQ(Game.TimeText, "0500");
 
     // The next level plays for the same target, and ends like any other.
-    Game.Score = 4000000000u;
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(4000000000u);
     EXPECT_EQ(Game.LevelTarget, High);
     EXPECT_EQ(Game.Score, 4000000000u - static_cast<uint32_t>(High));
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(0);
     EXPECT_EQ(GameOvers, 1);
     EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Time-trial [Level 1]");
 }
@@ -186,10 +177,7 @@ TEST_F(GameClock, CaptionsNameTheModeAndALevelOfAtLeastOne) {
     // A level target below 100 counts as 100 when the level ends, too.
     Game.GameMode = ModeTimeTrial;
     Game.LevelTarget = 20;
-    Game.Score = 60;
-    Game.Minutes = 0;
-    Game.Seconds = 1;
-    Ticks(1);
+    EndLevelWith(60);
     EXPECT_EQ(GameOvers, 1);
 }
 
