@@ -20,9 +20,9 @@ bool TMainLoop::RunPass() {
     const bool running = !Window.IsClosed();
     if (Window.IsGameRunning()) {
         World.Scheduler.RunOnce(World.Platform.Ticks,
-                                [this](TChannel channel) { World.FireChannel(channel); });
+                                [this](TChannel channel) { World.Rules.FireChannel(channel); });
     }
-    World.Renderer.DrawClock();
+    World.Rules.RedrawClock();
     Window.Present();
     return running;
 }

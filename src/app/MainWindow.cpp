@@ -32,8 +32,8 @@ TForm1::TForm1(TGameWorld& world)
       Board(new TBoardView(
           world.Renderer.BackBuffer(),
           [this] {
-              World.Renderer.DrawBoard();
-              World.Renderer.DrawClock();
+              World.Rules.RedrawBoard();
+              World.Rules.RedrawClock();
           },
           [this](int x, int y) { FormMouseDown(x, y); }, this)) {
     setWindowTitle(QStringLiteral("Vyx Zeziz"));
@@ -45,8 +45,12 @@ TForm1::TForm1(TGameWorld& world)
 }
 
 bool TForm1::ApplySettings() {
-    return ::ApplySettings(
-        {World.Game, World.Loader, World.Renderer, *this, World.Platform.Messages});
+    if (!::ApplySettings(
+            {World.Game, World.Loader, World.Renderer, *this, World.Platform.Messages})) {
+        return false;
+    }
+    World.Rules.RedrawBoard();
+    return true;
 }
 
 bool TForm1::IsGameRunning() const {
@@ -64,7 +68,7 @@ void TForm1::Present() {
 // Every button acts alike, on press; the turn cycle refuses presses while input is locked.
 void TForm1::FormMouseDown(int x, int y) {
     if (const std::optional<TBoardCell> cell = HitCell(World.Loader.SkinData().Layout, x, y)) {
-        World.Turns.PressCell(cell->Column, cell->Row);
+        World.Rules.Turns.PressCell(cell->Column, cell->Row);
     }
 }
 
@@ -81,7 +85,7 @@ void TForm1::ConnectCommands() {
             [this](bool checked) { World.Game.Autoload = checked; });
     OnCommand(Items.Load, [this] {
         if (LoadGameFrom(World.Platform.FileDialogs, World.Logic, World.Game)) {
-            World.MakeLoadedGamePlayable();
+            World.Rules.ContinueLoadedGame();
             ShowLevelMarks();
         }
     });
@@ -133,7 +137,7 @@ void TForm1::ShowOptions() {
 
 void TForm1::NewGameInMode(int32_t mode) {
     World.Game.GameMode = mode;
-    World.NewGame();
+    World.Rules.NewGame();
 }
 
 void TForm1::SetLevel(uint32_t difficulty) {
@@ -142,7 +146,7 @@ void TForm1::SetLevel(uint32_t difficulty) {
         TMessageIcon::Exclamation, TMessageButtons::YesNo);
     if (answer == TMessageAnswer::Yes) {
         World.Game.Difficulty = difficulty;
-        World.NewGame();
+        World.Rules.NewGame();
     }
     // Qt toggled the chosen item's mark on the click; the marks follow the level alone.
     ShowLevelMarks();
@@ -156,7 +160,7 @@ void TForm1::ShowLevelMarks() {
     Items.Hard->setChecked(difficulty == DifficultyHard);
 }
 
-void TForm1::SetCaption(const std::string& caption) {
+void TForm1::SetCaption(std::string_view caption) {
     setWindowTitle(FromLatin1(caption));
 }
 
@@ -187,8 +191,8 @@ void TForm1::SetChannelIntervals(const TChannelIntervals& intervals) {
 }
 
 void TForm1::RepaintMainWindow() {
-    World.Renderer.DrawBoard();
-    World.Renderer.DrawClock();
+    World.Rules.RedrawBoard();
+    World.Rules.RedrawClock();
     PresentedVersion = World.Renderer.Version();
     Board->Present();
 }

@@ -34,7 +34,7 @@ public:
     void FormMouseDown(int x, int y);
 
     // TWindowHooks
-    void SetCaption(const std::string& caption) override;
+    void SetCaption(std::string_view caption) override;
     void RunGameOverSequence() override;
     // TSettingsHost
     void ShowSettingsInMenu(const TGame& game) override;
@@ -43,7 +43,7 @@ public:
     // TGameOverHost
     QWidget* MainWindow() override { return this; }
     void RepaintMainWindow() override;
-    void NewGame() override { World.NewGame(); }
+    void NewGame() override { World.Rules.NewGame(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -14,12 +14,12 @@ void TTickScheduler::RunOnce(TTickSource& ticks, const std::function<void(TChann
         TChannelState& state = At(channel);
         state.Now = ticks.Ticks();
         if (channel == TChannel::Choosing) {
-            Animation.ChoosingFired = false;
+            Bounce.ChoosingFired = false;
         }
         // Unsigned differences stay right across the tick count's wrap.
         if (state.Enabled && state.Now - state.Last >= state.Interval) {
             if (channel == TChannel::Choosing) {
-                Animation.ChoosingFired = true;
+                Bounce.ChoosingFired = true;
             }
             fire(channel);
             state.Last = state.Now;

@@ -48,7 +48,7 @@ int RunGame(TPlatform& platform, TQtDialogParent& dialogParent) {
     if (world.Game.Autoload) {
         world.AutoloadGame();
     } else {
-        world.NewGame();
+        world.Rules.NewGame();
     }
     ShowCentred(window);
     TMainLoop(world, window).Run();

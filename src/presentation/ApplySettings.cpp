@@ -93,6 +93,5 @@ bool ApplySettings(const TSettingsTarget& target) {
             SoundFileName(static_cast<TSound>(sound), target.Game.SoundChoices[sound]));
     }
     target.Host.SetChannelIntervals(ChannelIntervals(target.Game.Speeds));
-    target.Renderer.DrawBoard();
     return true;
 }

@@ -38,7 +38,7 @@ public:
         Window = std::make_unique<TForm1>(*World);
         ASSERT_TRUE(ReadSettingsFile(World->Game, Messages));
         ASSERT_TRUE(Window->ApplySettings());
-        World->NewGame();
+        World->Rules.NewGame();
         Window->show();
         Window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));

@@ -179,7 +179,7 @@ TEST(GameFlow, SixthScoreDigitStartsANewGame) {
     app.Start();
     FillAllButTheCorner(app);
     app.World->Game.Score = 100000;
-    app.World->Renderer.DrawBoard();
+    app.World->Rules.RedrawBoard();
     EXPECT_EQ(app.World->Game.Score, 0U);
     EXPECT_EQ(CountBalls(app.World->Logic), 3);
 }

@@ -134,7 +134,7 @@ TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
     app.PressCell(0, 3);
     ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Moving));
     TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
-    TChangeWatch<int16_t> appearance(app, [&] { return app.World->Animation.AppearFrame; });
+    TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
     for (int pass = 0; pass < 100 && app.World->Scheduler.IsEnabled(TChannel::Moving); ++pass) {
         app.Loop->RunPass();
         walk.Look();
@@ -162,7 +162,7 @@ TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
                     ".........", ".........", "........."});
     app.PressCell(4, 2);
     app.PressCell(4, 0);
-    TChangeWatch<int16_t> vanishing(app, [&] { return app.World->Animation.DeleteFrame; });
+    TChangeWatch<int16_t> vanishing(app, [&] { return app.World->Logic.DeleteFrame; });
     while (app.World->Scheduler.IsEnabled(TChannel::Moving)) {
         app.Loop->RunPass();
         vanishing.Look();
@@ -199,7 +199,7 @@ TEST(MainWindow, IntervalsFollowTheSpeedsAndAreNeverCutShort) {
         app.PressCell(0, 0);
         app.PressCell(8, 8);
         TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
-        TChangeWatch<int16_t> appearance(app, [&] { return app.World->Animation.AppearFrame; });
+        TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
         // Passes a millisecond apart, so that the gaps show every interval exactly.
         for (int pass = 0; pass < 2000; ++pass) {
             app.Loop->RunPass();

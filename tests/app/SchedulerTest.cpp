@@ -16,8 +16,8 @@ protected:
     }
 
     TManualTicks Ticks;
-    TAnimationState Animation;
-    TTickScheduler Channels{Animation};
+    TBounceState Bounce;
+    TTickScheduler Channels{Bounce};
 };
 
 TEST_F(Scheduler, ChannelsFireInOrderAtMostOncePerPassAndNeverEarly) {
@@ -84,22 +84,22 @@ TEST_F(Scheduler, ChoosingFiredFlagLastsUntilItsNextPoll) {
     bool seenInOwnAction = false;
     Channels.RunOnce(Ticks, [&](TChannel channel) {
         if (channel == TChannel::Choosing) {
-            seenInOwnAction = Animation.ChoosingFired;
+            seenInOwnAction = Bounce.ChoosingFired;
         }
     });
     EXPECT_TRUE(seenInOwnAction);
-    EXPECT_TRUE(Animation.ChoosingFired) << "still set after the pass, for redraws in between";
+    EXPECT_TRUE(Bounce.ChoosingFired) << "still set after the pass, for redraws in between";
     // In the next pass the channels before it still see the flag; its own poll clears it.
     Channels.SetEnabled(TChannel::Moving, true);
     Ticks.Now += 45;
     bool seenByMoving = false;
     Channels.RunOnce(Ticks, [&](TChannel channel) {
         if (channel == TChannel::Moving) {
-            seenByMoving = Animation.ChoosingFired;
+            seenByMoving = Bounce.ChoosingFired;
         }
     });
     EXPECT_TRUE(seenByMoving);
-    EXPECT_FALSE(Animation.ChoosingFired);
+    EXPECT_FALSE(Bounce.ChoosingFired);
 }
 
 }  // namespace

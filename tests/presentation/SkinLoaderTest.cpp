@@ -88,7 +88,8 @@ TEST_F(SkinLoader, EmptyCacheIsFilledFromTheDefaultPackage) {
     EXPECT_EQ(Game.SkinFiles.Background, "Gfx\\Cache\\back.bmp");
     EXPECT_EQ(Game.SkinFiles.BallStrips[5], "Gfx\\Cache\\s6.bmp");
     EXPECT_EQ(Game.SkinFiles.PreviewBalls, "Gfx\\Cache\\next.bmp");
-    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(170, 150)) << "drawn once";
+    DrawBoard();
+    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(170, 150)) << "the skin's own background";
 
     // Sound choices of any 32-bit value name their files as they stand.
     Game.SoundChoices = {2147483647, -2147483647 - 1, -1, 2};
@@ -308,6 +309,7 @@ TEST_F(SkinLoader, NamesInsideAPackageMayBeInAnyCase) {
     EXPECT_EQ(Loader.SkinData().SkinName, "Shouting");
     EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\SKIN.CFG"));
     EXPECT_EQ(Game.SkinFiles.BallStrips[2], "Gfx\\Cache\\S3.BMP");
+    DrawBoard();
     EXPECT_EQ(Renderer.BackBuffer().pixel(0, 0), testskin::Background());
 
     // The cache stays valid for the next start: nothing is unpacked again.

@@ -5,32 +5,37 @@
 
 namespace {
 
-std::string TwoDigits(int32_t value) {
-    std::string text(value <= 9 ? "0" : "");
-    text += std::to_string(value);
-    return text;
+void AppendTwoDigits(TTimeText& text, int32_t value) {
+    if (value <= 9) {
+        text.Append("0");
+    }
+    text.AppendNumber(value);
 }
 
 }  // namespace
 
-std::string TimeTextFor(int32_t minutes, int32_t seconds) {
-    return TwoDigits(minutes) + TwoDigits(seconds);
+TTimeText TimeTextFor(int32_t minutes, int32_t seconds) {
+    TTimeText text;
+    AppendTwoDigits(text, minutes);
+    AppendTwoDigits(text, seconds);
+    return text;
 }
 
 int32_t EffectiveLevelTarget(const TGame& game) {
     return std::max(game.LevelTarget, TGameClock::FirstTarget);
 }
 
-std::optional<std::string> CaptionFor(const TGame& game) {
+TCaptionText CaptionFor(const TGame& game) {
+    TCaptionText caption;
     if (game.GameMode == ModeClassic) {
-        return "Vyx Zeziz - Classic";
+        caption.Append("Vyx Zeziz - Classic");
+    } else if (game.GameMode == ModeTimeTrial) {
+        caption.Append("Vyx Zeziz - Time-trial [Level ");
+        caption.AppendNumber(
+            (EffectiveLevelTarget(game) - TGameClock::FirstTarget) / TGameClock::TargetStep + 1);
+        caption.Append("]");
     }
-    if (game.GameMode == ModeTimeTrial) {
-        const int32_t level =
-            (EffectiveLevelTarget(game) - TGameClock::FirstTarget) / TGameClock::TargetStep + 1;
-        return "Vyx Zeziz - Time-trial [Level " + std::to_string(level) + "]";
-    }
-    return std::nullopt;
+    return caption;
 }
 
 // A saved game may hold any 32-bit clock and level target. Each step is taken in 64 bits,
@@ -62,7 +67,41 @@ void TGameClock::ClockTick() {
             SetClock(minutes, seconds);
         }
     }
-    Game.TimeText.Assign(TimeTextFor(Game.Minutes, Game.Seconds));
+    ShowTime();
+}
+
+void TGameClock::StartNewGame() {
+    if (Game.GameMode == ModeTimeTrial) {
+        Game.Minutes = LevelMinutes;
+        Game.Seconds = 0;
+        Game.LevelTarget = FirstTarget;
+    } else if (Game.GameMode == ModeClassic) {
+        Game.Minutes = 0;
+        Game.Seconds = 0;
+    }
+    ShowTime();
+}
+
+void TGameClock::ShowTime() {
+    Game.TimeText = TimeTextFor(Game.Minutes, Game.Seconds);
+}
+
+void TGameClock::UpdateCaption() {
+    if (const TCaptionText caption = CaptionFor(Game); !caption.Empty()) {
+        Hooks.ShowCaption(caption.View());
+    }
+}
+
+bool TGameClock::FillEmptyTimeText() {
+    if (!Game.TimeText.Empty()) {
+        return false;
+    }
+    if (Game.GameMode == ModeClassic) {
+        Game.TimeText = TimeTextFor(0, 0);
+    } else if (Game.GameMode == ModeTimeTrial) {
+        Game.TimeText = TimeTextFor(LevelMinutes, 0);
+    }
+    return true;
 }
 
 void TGameClock::SetClock(int64_t minutes, int64_t seconds) {
@@ -73,7 +112,7 @@ void TGameClock::SetClock(int64_t minutes, int64_t seconds) {
 void TGameClock::EndLevel() {
     const int32_t target = EffectiveLevelTarget(Game);
     if (Game.Score < static_cast<uint32_t>(target)) {
-        Host.GameOver();
+        Hooks.GameOver();
         return;
     }
     Game.Minutes = LevelMinutes;
@@ -82,6 +121,6 @@ void TGameClock::EndLevel() {
     // Past the largest 32-bit target the levels go on at that target.
     Game.LevelTarget = static_cast<int32_t>(
         std::min<int64_t>(int64_t{target} + TargetStep, std::numeric_limits<int32_t>::max()));
-    Host.UpdateCaption();
+    UpdateCaption();
     Turns.RestartBoard();
 }
