@@ -113,6 +113,14 @@ TEST_F(SkinLoader, ValidCacheIsUsedWithoutOpeningAnyPackage) {
     InstallPackage("Buttons.lsk", "Buttons");
     ASSERT_TRUE(Apply());
     EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+
+    // A skin.cfg without a single picture beside it is no usable cache either.
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path("Gfx\\Cache"))) {
+        if (entry.path().extension() == ".bmp") {
+            std::filesystem::remove(entry.path());
+        }
+    }
+    EXPECT_FALSE(Loader.IsSkinCacheValid());
 }
 
 TEST_F(SkinLoader, WithoutTheDefaultTheFirstPackageFoundIsUsed) {

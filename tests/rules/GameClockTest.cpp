@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "rules/GameClock.h"
 #include "support/BoardText.h"
@@ -82,9 +83,19 @@ TEST_F(GameClock, ScoreEqualToTheTargetPasses) {
 }
 
 TEST_F(GameClock, MissedTargetEndsTheGame) {
+    // The game-over sequence records the time the player last saw, the level's last second.
+    std::string timeAtGameOver;
+    World.Hooks.OnGameOver = [this, &timeAtGameOver] {
+        timeAtGameOver = Game.TimeText.View();
+        World.Rules.NewGame();
+    };
     Game.LevelTarget = 150;
+    Game.Minutes = 0;
+    Game.Seconds = 2;
+    Ticks(1);
     EndLevelWith(149);
     EXPECT_EQ(GameOvers, 1);
+    EXPECT_EQ(timeAtGameOver, "0001");
     EXPECT_EQ(Game.LevelTarget, 100);
     EXPECT_EQ(Game.TimeText, "0500");
 }

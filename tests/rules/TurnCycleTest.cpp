@@ -486,6 +486,11 @@ TEST_F(TurnCycle, BallSelectedDuringAVanishingKeepsItsColour) {
     Select(6, 8);
     EXPECT_EQ(Logic.LineColour, 4);
     EXPECT_EQ(Logic.Selection.Colour, 6);
+    while (World.Enabled(TChannel::Deleting)) {
+        World.Turns.AdvanceDeletion();
+    }
+    EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0);
+    EXPECT_EQ(Logic.CellMarks[6][8], MarkSelected) << "the vanishing's end keeps the selection";
     Move(6, 4);
     ScriptSpawnInColumn(Random, 8);
     World.WalkToArrival();
