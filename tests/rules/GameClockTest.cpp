@@ -44,6 +44,15 @@ protected:
 TEST_F(GameClock, ClassicCountsUpAndStartsAgainAfter9959) {
     Game.GameMode = ModeClassic;
     Game.Minutes = 0;
+    Game.Seconds = 8;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0009") << "nine still takes its leading zero";
+    Game.Minutes = 8;
+    Game.Seconds = 59;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0900");
+    Game.Minutes = 0;
+    Game.Seconds = 0;
     Ticks(61);
     EXPECT_EQ(Game.TimeText, "0101");
     Game.Minutes = 99;
@@ -185,8 +194,14 @@ TEST_F(GameClock, CaptionsNameTheModeAndALevelOfAtLeastOne) {
     EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Classic");
     Game.GameMode = 4;
     EXPECT_TRUE(CaptionFor(Game).Empty());
-    // A level target below 100 counts as 100 when the level ends, too.
+    // A level target below 100 counts as 100 when the level ends, too: for the points it
+    // asks, the points it takes and the next target.
     Game.GameMode = ModeTimeTrial;
+    Game.LevelTarget = 20;
+    EndLevelWith(130);
+    EXPECT_EQ(GameOvers, 0);
+    EXPECT_EQ(Game.Score, 30U);
+    EXPECT_EQ(Game.LevelTarget, 125);
     Game.LevelTarget = 20;
     EndLevelWith(60);
     EXPECT_EQ(GameOvers, 1);

@@ -185,6 +185,13 @@ TEST_F(TurnCycle, HardSpawnsFourBallsInTheAnnouncedColours) {
     EXPECT_EQ(Logic.Board[3][0], 3);
     EXPECT_EQ(Logic.NextBank, 1);
     EXPECT_EQ(Logic.Preview.Banks[1], (std::array<int32_t, PreviewSize>{6, 5, 4, 3}));
+
+    // A difficulty the game does not know, only ever from a hand-made file, places no ball.
+    Game.Difficulty = 7;
+    ScriptPreviewPositions(Random, 8, 8);
+    World.Turns.SpawnBalls();
+    EXPECT_EQ(CountBalls(Logic), 4);
+    EXPECT_EQ(Logic.NextBank, 1);
 }
 
 TEST_F(TurnCycle, SpawnRedrawsTakenPositionsAndNeverStacksBalls) {
