@@ -72,6 +72,10 @@ TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
     World.Game.InputEnabled = false;
     Ticks(1);
     EXPECT_EQ(Game.TimeText, "0459");
+    Game.Minutes = 4;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0400") << "a full minute shows before the seconds wrap";
     EndLevelWith(130);
     EXPECT_EQ(GameOvers, 0);
     EXPECT_EQ(Game.Score, 30U);
