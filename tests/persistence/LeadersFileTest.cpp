@@ -243,4 +243,7 @@ TEST(LeaderName, ChecksInOrder) {
     EXPECT_EQ(RecordedLeaderName(" Ann "), " Ann ");
     // A pasted line break would split the file's line of names.
     EXPECT_EQ(RecordedLeaderName("Ann\r\nLee"), "Ann  Lee");
+    // DEL is as invisible as the other control characters.
+    EXPECT_EQ(RecordedLeaderName("Ann\x7FLee"), "Ann Lee");
+    EXPECT_EQ(RecordedLeaderName("\x7F\x7F"), "Anonymous");
 }

@@ -26,10 +26,15 @@ TEST_F(CellAnimations, BounceRunsItsCycleAndChimesOncePerCycle) {
     Logic.Selection = {5, 3, 3};
     Bounce.ChoosingFired = true;
     std::vector<int> frames;
+    std::vector<int> chimes;  // the redraws that played the choosing sound
     for (int redraw = 0; redraw < 24 + 23; ++redraw) {
+        const size_t soundsBefore = Hooks.Sounds.size();
         const TCellPicture picture = Animations.PictureFor(3, 3);
         EXPECT_EQ(picture.Colour, 5);
         frames.push_back(picture.Kind == TCellPicture::TKind::Still ? -1 : picture.Frame);
+        if (Hooks.Sounds.size() > soundsBefore) {
+            chimes.push_back(redraw);
+        }
     }
     const std::vector<int> cycle{0, 1, 2, 3, 4,  5,  5,  4, 3, 2, 1, -1,
                                  6, 7, 8, 9, 10, 11, 10, 9, 8, 7, 6};
@@ -38,6 +43,7 @@ TEST_F(CellAnimations, BounceRunsItsCycleAndChimesOncePerCycle) {
     expected.insert(expected.end(), cycle.begin(), cycle.end());
     EXPECT_EQ(frames, expected);
     EXPECT_EQ(SoundsOf(TSound::Choosing), 2) << "frame 7 comes once every 23 advances";
+    EXPECT_EQ(chimes, (std::vector<int>{6, 6 + 23})) << "with the strip's fifth picture going up";
 
     Game.Enable = false;
     for (int redraw = 0; redraw < 30; ++redraw) {

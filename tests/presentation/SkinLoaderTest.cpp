@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -18,6 +19,44 @@ const std::string OpenFailure =
 const std::string EntryFailure =
     "Can not open skin.\nFile may be corrupted or  unsupported format.\nTry to reinstall skin.";
 const std::string HeaderFailure = "File header corrupted. \nTry to reinstall skin.";
+const std::string NoSkinsText = "Skins are unavailable.\nPlease, (re-)install skins";
+const std::string PictureFailurePrefix = "Cannot load the picture \"";
+
+// Every message the skin loading shows, with its caption and icon; each message of every
+// test below is checked against this table as it is shown. All of them have one OK button.
+struct TLoaderMessage {
+    std::string Text;  // a picture's message starts with this and names the picture
+    std::string Caption;
+    TMessageIcon Icon;
+};
+const std::vector<TLoaderMessage> LoaderMessages{
+    {NoSkinsText, "Error", TMessageIcon::Stop},
+    {"Can not find skin!", "VyxLines", TMessageIcon::None},
+    {OpenFailure, "Skin extract error", TMessageIcon::Stop},
+    {EntryFailure, "Skin extract error", TMessageIcon::Stop},
+    {HeaderFailure, "Skin extract error", TMessageIcon::Stop},
+    {PictureFailurePrefix, "VyxLines", TMessageIcon::Error},
+};
+
+class TCheckedMessageBoxes : public TRecordingMessageBoxes {
+public:
+    TMessageAnswer Show(std::string_view text, std::string_view caption, TMessageIcon icon,
+                        TMessageButtons buttons) override {
+        const auto known = std::find_if(
+            LoaderMessages.begin(), LoaderMessages.end(), [&](const TLoaderMessage& message) {
+                return text == message.Text || (message.Text == PictureFailurePrefix &&
+                                                text.starts_with(PictureFailurePrefix));
+            });
+        if (known == LoaderMessages.end()) {
+            ADD_FAILURE() << "a message the loader does not show: " << text;
+        } else {
+            EXPECT_EQ(caption, known->Caption) << text;
+            EXPECT_EQ(icon, known->Icon) << text;
+            EXPECT_EQ(buttons, TMessageButtons::Ok) << text;
+        }
+        return TRecordingMessageBoxes::Show(text, caption, icon, buttons);
+    }
+};
 
 class TRecordingSettingsHost : public TSettingsHost {
 public:
@@ -61,7 +100,7 @@ protected:
     }
 
     TGameFolder Folder;
-    TRecordingMessageBoxes Messages;
+    TCheckedMessageBoxes Messages;
     TRecordingSettingsHost Host;
     TLoader Loader{Messages};
 };
@@ -113,6 +152,14 @@ TEST_F(SkinLoader, ValidCacheIsUsedWithoutOpeningAnyPackage) {
     InstallPackage("Buttons.lsk", "Buttons");
     ASSERT_TRUE(Apply());
     EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+
+    // A skin.cfg without a single picture beside it is no usable cache either.
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path("Gfx\\Cache"))) {
+        if (entry.path().extension() == ".bmp") {
+            std::filesystem::remove(entry.path());
+        }
+    }
+    EXPECT_FALSE(Loader.IsSkinCacheValid());
 }
 
 TEST_F(SkinLoader, WithoutTheDefaultTheFirstPackageFoundIsUsed) {
@@ -159,15 +206,13 @@ TEST_F(SkinLoader, ThePlayersPackageWinsOverAShippedOneOfTheSameName) {
 
 TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
     Folder.Write("Gfx\\Cache\\stale.bmp", "left over");
+    std::filesystem::create_directories(Folder.Path("Gfx\\Cache\\Empty folder"));
     EXPECT_EQ(Loader.ChooseSkinPackage(), TLoader::TPackageChoice::None);
     EXPECT_FALSE(Apply());
     ASSERT_EQ(Messages.Shown.size(), 2U);
-    EXPECT_EQ(Messages.Shown[0].Text, "Skins are unavailable.\nPlease, (re-)install skins");
-    EXPECT_EQ(Messages.Shown[0].Caption, "Error");
-    EXPECT_EQ(Messages.Shown[0].Icon, TMessageIcon::Stop);
-    EXPECT_EQ(Messages.Shown[1].Text, "Can not find skin!");
-    EXPECT_EQ(Messages.Shown[1].Caption, "VyxLines");
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{NoSkinsText, "Can not find skin!"}));
     EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\stale.bmp")) << "the cache was cleared";
+    EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\Empty folder")) << "only files are deleted";
 }
 
 TEST_F(SkinLoader, PackageThatIsNoArchiveCannotBeOpened) {
@@ -175,8 +220,6 @@ TEST_F(SkinLoader, PackageThatIsNoArchiveCannotBeOpened) {
     Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
     Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Missing.lsk"));
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{OpenFailure, OpenFailure}));
-    EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
-    EXPECT_EQ(Messages.Shown[0].Icon, TMessageIcon::Stop);
 }
 
 TEST_F(SkinLoader, EntryThatCannotBeExtractedStopsAndKeepsWhatCameBefore) {
@@ -277,7 +320,7 @@ TEST_F(SkinLoader, ARefusedSkinWithNoPackageToFallBackOnIsToldOnce) {
     EXPECT_FALSE(Apply());
     ASSERT_EQ(Messages.Shown.size(), 2U) << MessageTexts().back();
     EXPECT_NE(Messages.Shown[0].Text.find("Gfx\\Cache\\s2.bmp"), std::string::npos);
-    EXPECT_EQ(Messages.Shown[1].Text, "Skins are unavailable.\nPlease, (re-)install skins");
+    EXPECT_EQ(Messages.Shown[1].Text, NoSkinsText);
 
     // Nor is it told again when the default package holds no usable skin either.
     TRarWriter writer;

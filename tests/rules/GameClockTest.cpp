@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "rules/GameClock.h"
 #include "support/BoardText.h"
@@ -43,6 +44,15 @@ protected:
 TEST_F(GameClock, ClassicCountsUpAndStartsAgainAfter9959) {
     Game.GameMode = ModeClassic;
     Game.Minutes = 0;
+    Game.Seconds = 8;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0009") << "nine still takes its leading zero";
+    Game.Minutes = 8;
+    Game.Seconds = 59;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0900");
+    Game.Minutes = 0;
+    Game.Seconds = 0;
     Ticks(61);
     EXPECT_EQ(Game.TimeText, "0101");
     Game.Minutes = 99;
@@ -62,6 +72,10 @@ TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
     World.Game.InputEnabled = false;
     Ticks(1);
     EXPECT_EQ(Game.TimeText, "0459");
+    Game.Minutes = 4;
+    Game.Seconds = 1;
+    Ticks(1);
+    EXPECT_EQ(Game.TimeText, "0400") << "a full minute shows before the seconds wrap";
     EndLevelWith(130);
     EXPECT_EQ(GameOvers, 0);
     EXPECT_EQ(Game.Score, 30U);
@@ -82,9 +96,19 @@ TEST_F(GameClock, ScoreEqualToTheTargetPasses) {
 }
 
 TEST_F(GameClock, MissedTargetEndsTheGame) {
+    // The game-over sequence records the time the player last saw, the level's last second.
+    std::string timeAtGameOver;
+    World.Hooks.OnGameOver = [this, &timeAtGameOver] {
+        timeAtGameOver = Game.TimeText.View();
+        World.Rules.NewGame();
+    };
     Game.LevelTarget = 150;
+    Game.Minutes = 0;
+    Game.Seconds = 2;
+    Ticks(1);
     EndLevelWith(149);
     EXPECT_EQ(GameOvers, 1);
+    EXPECT_EQ(timeAtGameOver, "0001");
     EXPECT_EQ(Game.LevelTarget, 100);
     EXPECT_EQ(Game.TimeText, "0500");
 }
@@ -174,8 +198,14 @@ TEST_F(GameClock, CaptionsNameTheModeAndALevelOfAtLeastOne) {
     EXPECT_EQ(CaptionFor(Game), "Vyx Zeziz - Classic");
     Game.GameMode = 4;
     EXPECT_TRUE(CaptionFor(Game).Empty());
-    // A level target below 100 counts as 100 when the level ends, too.
+    // A level target below 100 counts as 100 when the level ends, too: for the points it
+    // asks, the points it takes and the next target.
     Game.GameMode = ModeTimeTrial;
+    Game.LevelTarget = 20;
+    EndLevelWith(130);
+    EXPECT_EQ(GameOvers, 0);
+    EXPECT_EQ(Game.Score, 30U);
+    EXPECT_EQ(Game.LevelTarget, 125);
     Game.LevelTarget = 20;
     EndLevelWith(60);
     EXPECT_EQ(GameOvers, 1);

@@ -8,18 +8,6 @@
 
 namespace {
 
-TEST(GameState, StartsZeroedWithAMoveAboutToStart) {
-    const TLogic logic;
-    const TGame game;
-    EXPECT_TRUE(logic.MoveStarting);
-    EXPECT_EQ(CountBalls(logic), 0);
-    EXPECT_EQ(CountMarks(logic, MarkNone), BoardSize * BoardSize);
-    EXPECT_EQ(logic.NextBank, 0);
-    EXPECT_FALSE(game.InputEnabled);
-    EXPECT_EQ(game.Score, 0U);
-    EXPECT_TRUE(game.TimeText.Empty());
-}
-
 TEST(GameState, TransientMarksGoWhileTheSelectionStays) {
     TLogic logic;
     logic.CellMarks[1][1] = MarkSelected;
@@ -46,13 +34,6 @@ TEST(GameState, BoardIsFullOnlyWithoutAnEmptyCell) {
     EXPECT_TRUE(logic.IsBoardFull());
     logic.ClearBoard();
     EXPECT_EQ(CountBalls(logic), 0);
-}
-
-TEST(GameState, BallsPerSpawnFollowTheDifficulty) {
-    EXPECT_EQ(BallsPerSpawn(DifficultyEasy), 3);
-    EXPECT_EQ(BallsPerSpawn(DifficultyMedium), 3);
-    EXPECT_EQ(BallsPerSpawn(DifficultyHard), 4);
-    EXPECT_EQ(BallsPerSpawn(3), 0);
 }
 
 TEST(GameState, TextsAreCutAtTheirCapacity) {

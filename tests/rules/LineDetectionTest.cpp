@@ -129,6 +129,11 @@ TEST(LineDetection, ScanOrderDecidesWhichLineGoesFirst) {
                                     ".2.......", "..2......", "...2.....", "....2...."},
                                    DifficultyMedium);
     EXPECT_EQ(lowerFirst.Logic.LineColour, 2);
+    // Up-right diagonals from the upper-left one onwards.
+    TDetection upperFirst = Detect({"....1....", "...1.....", "..1......", ".1.......", "1.......2",
+                                    ".......2.", "......2..", ".....2...", "....2...."},
+                                   DifficultyMedium);
+    EXPECT_EQ(upperFirst.Logic.LineColour, 1);
 }
 
 TEST(LineDetection, ShortestDiagonalsAndEdgesAreScanned) {

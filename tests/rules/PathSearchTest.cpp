@@ -33,6 +33,10 @@ TEST(PathSearch, TracedPathPrefersRightThenLeftThenDownThenUp) {
 
     // Straight up: only the last preference leads there.
     EXPECT_EQ(Walk(logic, {4, 4}, {4, 2}), (std::vector<TCell>{{4, 3}, {4, 2}}));
+
+    // A ball to the right: round below or round above are as short, and below wins.
+    logic.Board[5][4] = 2;
+    EXPECT_EQ(Walk(logic, {4, 4}, {6, 4}), (std::vector<TCell>{{4, 5}, {5, 5}, {6, 5}, {6, 4}}));
 }
 
 TEST(PathSearch, WaveNumbersAreDistancesFromTheTarget) {

@@ -185,6 +185,13 @@ TEST_F(TurnCycle, HardSpawnsFourBallsInTheAnnouncedColours) {
     EXPECT_EQ(Logic.Board[3][0], 3);
     EXPECT_EQ(Logic.NextBank, 1);
     EXPECT_EQ(Logic.Preview.Banks[1], (std::array<int32_t, PreviewSize>{6, 5, 4, 3}));
+
+    // A difficulty the game does not know, only ever from a hand-made file, places no ball.
+    Game.Difficulty = 7;
+    ScriptPreviewPositions(Random, 8, 8);
+    World.Turns.SpawnBalls();
+    EXPECT_EQ(CountBalls(Logic), 4);
+    EXPECT_EQ(Logic.NextBank, 1);
 }
 
 TEST_F(TurnCycle, SpawnRedrawsTakenPositionsAndNeverStacksBalls) {
@@ -486,6 +493,11 @@ TEST_F(TurnCycle, BallSelectedDuringAVanishingKeepsItsColour) {
     Select(6, 8);
     EXPECT_EQ(Logic.LineColour, 4);
     EXPECT_EQ(Logic.Selection.Colour, 6);
+    while (World.Enabled(TChannel::Deleting)) {
+        World.Turns.AdvanceDeletion();
+    }
+    EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0);
+    EXPECT_EQ(Logic.CellMarks[6][8], MarkSelected) << "the vanishing's end keeps the selection";
     Move(6, 4);
     ScriptSpawnInColumn(Random, 8);
     World.WalkToArrival();
