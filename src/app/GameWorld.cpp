@@ -1,5 +1,6 @@
 #include "GameWorld.h"
 
+#include "HitTest.h"
 #include "persistence/SavedGame.h"
 
 TGameWorld::TGameWorld(TPlatform& platform) : Platform(platform) {
@@ -68,6 +69,16 @@ void TGameWorld::FireChannel(TChannel channel) {
             Clock.ClockTick();
             break;
     }
+}
+
+void TGameWorld::PressAt(int x, int y) {
+    if (const std::optional<TBoardCell> cell = HitCell(Loader.SkinData().Layout, x, y)) {
+        Turns.PressCell(cell->Column, cell->Row);
+    }
+}
+
+void TGameWorld::PollChannels() {
+    Scheduler.RunOnce(Platform.Ticks, [this](TChannel channel) { FireChannel(channel); });
 }
 
 void TGameWorld::SetChannelEnabled(TChannel channel, bool enabled) {

@@ -38,6 +38,11 @@ public:
     void AutoloadGame();
     // The action of a channel that fired.
     void FireChannel(TChannel channel);
+    // A press at a client position of the main window: the hit test, then the press on the
+    // cell it found.
+    void PressAt(int x, int y);
+    // The channels' part of a main-loop pass: each one that is due fires.
+    void PollChannels();
 
     // TTurnHooks
     void SetChannelEnabled(TChannel channel, bool enabled) override;

@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "HitTest.h"
 #include "persistence/AboutBox.h"
 #include "persistence/GameOverBox.h"
 #include "persistence/LeadersBox.h"
@@ -63,9 +62,7 @@ void TForm1::Present() {
 
 // Every button acts alike, on press; the turn cycle refuses presses while input is locked.
 void TForm1::FormMouseDown(int x, int y) {
-    if (const std::optional<TBoardCell> cell = HitCell(World.Loader.SkinData().Layout, x, y)) {
-        World.Turns.PressCell(cell->Column, cell->Row);
-    }
+    World.PressAt(x, y);
 }
 
 void TForm1::ConnectCommands() {
