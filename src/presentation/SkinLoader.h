@@ -21,7 +21,8 @@ public:
 
     // True when the cache holds "skin.cfg" and at least one "*.bmp".
     bool IsSkinCacheValid() const;
-    // Deletes every file in the cache; what cannot be deleted is passed over.
+    // Deletes everything in the cache, folders included; what cannot be deleted is passed
+    // over.
     void ClearSkinCache() const;
     // The default package when it exists, else the first package found (its file name is
     // kept in FoundPackage), else none.
