@@ -7,7 +7,6 @@
 #include "app/MainLoop.h"
 #include "persistence/SettingsFile.h"
 #include "support/BoardText.h"
-#include "support/FakeFileDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/GameFolder.h"
 #include "support/TestSkin.h"
@@ -15,7 +14,7 @@
 // The whole game in a temporary game folder: the solid test skin in the cache, settings
 // written as the test wants them, fakes for the desktop, and a loop driven pass by pass on
 // a manual clock.
-class TGameApp {
+class TGameApp : public TFakePlatform {
 public:
     explicit TGameApp(const TGame& settings = DefaultSettings()) {
         Folder.Write("VyxLines.cfg", FormatSettingsFile(settings));
@@ -81,12 +80,6 @@ public:
     }
 
     TGameFolder Folder;
-    TManualTicks Ticks;
-    TRecordingMessageBoxes Messages;
-    TFakeFileDialogs Dialogs;
-    TRecordingDesktop Desktop;
-    TRecordingSound Sound;
-    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound};
     std::unique_ptr<TGameWorld> World;
     std::unique_ptr<TForm1> Window;
     std::unique_ptr<TMainLoop> Loop;

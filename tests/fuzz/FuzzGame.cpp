@@ -1,0 +1,113 @@
+#include "FuzzGame.h"
+
+#include "app/HitTest.h"
+#include "persistence/LeadersFile.h"
+#include "persistence/SavedGame.h"
+#include "persistence/SettingsFile.h"
+
+TFuzzGame::TFuzzGame() {
+    // The same input must play the same game: the generator is not seeded from the time.
+    World.Random.Seed(2005);
+    World.SetWindow(*this);
+}
+
+bool TFuzzGame::StartUp() {
+    return ReadSettingsFile(World.Game, Messages) && ApplySettings();
+}
+
+bool TFuzzGame::ApplySettings() {
+    return ::ApplySettings({World.Game, World.Loader, World.Renderer, *this, Messages});
+}
+
+void TFuzzGame::BeginFirstGame() {
+    if (World.Game.Autoload) {
+        World.AutoloadGame();
+    } else {
+        World.NewGame();
+    }
+    World.Scheduler.Start(Ticks.Ticks());
+    Pass();
+}
+
+void TFuzzGame::Pass(uint32_t milliseconds) {
+    Ticks.Sleep(milliseconds);
+    World.PollChannels();
+    World.Renderer.DrawClock();
+}
+
+bool TFuzzGame::IsAnimating() const {
+    return World.IsChannelEnabled(TChannel::Moving) ||
+           World.IsChannelEnabled(TChannel::Appearance) ||
+           World.IsChannelEnabled(TChannel::Deleting);
+}
+
+bool TFuzzGame::Settle(int maxPasses) {
+    for (int pass = 0; pass < maxPasses && IsAnimating(); ++pass) {
+        Pass();
+    }
+    return !IsAnimating();
+}
+
+void TFuzzGame::PressCell(int column, int row) {
+    const TSkinLayout& l = World.Loader.SkinData().Layout;
+    const int64_t x = int64_t{l.BoardDrawLeft} + int64_t{column} * l.CellWidth +
+                      int64_t{column + 1} * l.CellGapX + l.CellWidth / 2;
+    const int64_t y = int64_t{l.BoardDrawTop} +
+                      int64_t{row} * (int64_t{l.CellHeight} + l.CellGapY) + l.CellHeight / 2;
+    // A cell drawn outside what a position can say is beyond the player's reach.
+    if (x >= INT32_MIN && x <= INT32_MAX && y >= INT32_MIN && y <= INT32_MAX) {
+        World.PressAt(static_cast<int>(x), static_cast<int>(y));
+    }
+}
+
+void TFuzzGame::PlayTurn() {
+    const auto first = [this](bool ball) {
+        for (int row = 0; row < BoardSize; ++row) {
+            for (int column = 0; column < BoardSize; ++column) {
+                if ((World.Logic.Board[column][row] != 0) == ball) {
+                    return TBoardCell{column, row};
+                }
+            }
+        }
+        return TBoardCell{-1, -1};
+    };
+    const TBoardCell ball = first(true);
+    const TBoardCell empty = first(false);
+    if (ball.Column < 0 || empty.Column < 0) {
+        return;
+    }
+    PressCell(ball.Column, ball.Row);
+    Pass();
+    PressCell(empty.Column, empty.Row);
+    Settle();
+}
+
+void TFuzzGame::Paint() {
+    World.Renderer.DrawBoard();
+    World.Renderer.DrawClock();
+}
+
+bool TFuzzGame::LoadCommand(const std::string& file) {
+    Dialogs.Answer = file;
+    if (!LoadGameFrom(Dialogs, World.Logic, World.Game)) {
+        return false;
+    }
+    World.MakeLoadedGamePlayable();
+    return true;
+}
+
+void TFuzzGame::RunGameOverSequence() {
+    if (QualifiesForLeaders(World.Game.Score, ReadLeadersTable())) {
+        InsertLeader(World.Game, "Fuzz");
+    }
+    World.NewGame();
+}
+
+void TFuzzGame::SetClientSize(int width, int height) {
+    ClientWidth = width;
+    ClientHeight = height;
+}
+
+void TFuzzGame::SetChannelIntervals(const TChannelIntervals& intervals) {
+    World.Scheduler.SetIntervals(intervals);
+}
