@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -80,10 +81,20 @@ void CheckSaveRoundTrip(const TFuzzGame& game) {
     TGame loaded;
     DecodeSavedGame(EncodeSavedGame(game.World.Logic, game.World.Game), logic, loaded);
     const TGame& running = game.World.Game;
-    Require(logic.Board == game.World.Logic.Board && loaded.Score == running.Score &&
-                loaded.LevelTarget == running.LevelTarget && loaded.GameMode == running.GameMode &&
-                loaded.Difficulty == running.Difficulty && loaded.Minutes == running.Minutes &&
-                loaded.Seconds == running.Seconds,
+    const auto same = [](const char* field, auto saved, auto read) {
+        if (saved != read) {
+            std::fprintf(stderr, "%s: saved %lld, read back %lld\n", field,
+                         static_cast<long long>(saved), static_cast<long long>(read));
+        }
+        return saved == read;
+    };
+    bool sameNumbers = same("score", running.Score, loaded.Score);
+    sameNumbers = same("level target", running.LevelTarget, loaded.LevelTarget) && sameNumbers;
+    sameNumbers = same("mode", running.GameMode, loaded.GameMode) && sameNumbers;
+    sameNumbers = same("difficulty", running.Difficulty, loaded.Difficulty) && sameNumbers;
+    sameNumbers = same("minutes", running.Minutes, loaded.Minutes) && sameNumbers;
+    sameNumbers = same("seconds", running.Seconds, loaded.Seconds) && sameNumbers;
+    Require(sameNumbers && logic.Board == game.World.Logic.Board,
             "a saved game must load as it was saved");
 }
 
