@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "rules/TurnHooks.h"
+#include "rules/GameHooks.h"
 
-// The turn cycle's side of the game for timing runs: channels are remembered, everything
-// else is left undone.
-class TQuietHooks : public TTurnHooks {
+// The rules' side of the game for timing runs: channels are remembered, everything else is
+// left undone.
+class TQuietHooks : public TGameHooks {
 public:
     void SetChannelEnabled(TChannel channel, bool enabled) override {
         Enabled[static_cast<int>(channel)] = enabled;
@@ -14,12 +14,14 @@ public:
     bool IsChannelEnabled(TChannel channel) const override {
         return Enabled[static_cast<int>(channel)];
     }
-    void SetAppearFrame(int16_t /*frame*/) override {}
-    void SetDeleteFrame(int16_t /*frame*/) override {}
-    void RedrawBoard() override {}
+    void DrawCells() override {}
+    void DrawScore() override {}
+    void DrawPreview() override {}
+    void DrawClock() override {}
     void PlaySound(TSound /*sound*/) override {}
     void Autosave() override {}
     void GameOver() override {}
+    void ShowCaption(std::string_view /*caption*/) override {}
 
     std::array<bool, ChannelCount> Enabled{};
 };

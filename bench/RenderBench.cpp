@@ -43,17 +43,28 @@ public:
         fs::remove_all(Root);
     }
 
-    bool Apply() { return ApplySettings({Game, Loader, Renderer, Host, Messages}); }
+    // The skin applied and the board drawn, as the game does it at start-up.
+    bool Apply() {
+        if (!ApplySettings({Game, Loader, Renderer, Host, Messages})) {
+            return false;
+        }
+        DrawBoard();
+        return true;
+    }
+
+    void DrawBoard() {
+        Renderer.DrawCells();
+        Renderer.DrawScore();
+        Renderer.DrawPreview();
+    }
 
     fs::path Root;
     TQuietMessages Messages;
     TQuietHost Host;
     TLogic Logic;
     TGame Game;
-    TSeededRandom Random{1};
-    TTurnCycle Turns{Logic, Game, Random, Host};
-    TAnimationState State;
-    TAnimations Animations{State, Logic, Game, Turns, Host};
+    TBounceState Bounce;
+    TAnimations Animations{Bounce, Logic, Game, Host};
     TRenderer Renderer{Logic, Game, Animations};
     TLoader Loader{Messages};
 };
@@ -77,7 +88,7 @@ void BM_DrawBoardFullBoard(benchmark::State& state) {
     bench.Game.Difficulty = DifficultyHard;
     bench.Logic.Preview.Banks[0] = {1, 2, 3, 4};
     for (auto _ : state) {
-        bench.Renderer.DrawBoard();
+        bench.DrawBoard();
         benchmark::DoNotOptimize(bench.Renderer.BackBuffer().constBits());
     }
 }

@@ -1,84 +1,39 @@
 #include "GameWorld.h"
 
-#include "HitTest.h"
+#include "PressedCell.h"
+#include "persistence/LeadersFile.h"
 #include "persistence/SavedGame.h"
+#include "persistence/SettingsFile.h"
+#include "platform/FileSystem.h"
+
+void RemoveStaleTemporaryFiles() {
+    const std::filesystem::path gameFolder(".");
+    RemoveStaleTemporaries(gameFolder, SettingsFileName);
+    RemoveStaleTemporaries(gameFolder, LeadersFileName);
+    RemoveStaleTemporaries(NativePath(SavesFolder), "*.lsv");
+    RemoveStaleTemporaries(NativePath(TLoader::CacheFolder), "*");
+}
 
 TGameWorld::TGameWorld(TPlatform& platform) : Platform(platform) {
     Random.SeedFromTime();
-    Renderer.SetScoreOverflowHandler([this] { NewGame(); });
-}
-
-void TGameWorld::NewGame() {
-    if (Game.GameMode == ModeTimeTrial) {
-        Game.Minutes = TGameClock::LevelMinutes;
-        Game.Seconds = 0;
-        Game.LevelTarget = TGameClock::FirstTarget;
-    } else if (Game.GameMode == ModeClassic) {
-        Game.Minutes = 0;
-        Game.Seconds = 0;
-    }
-    // The clock shows the new game's time at once, not a second later.
-    Game.TimeText.Assign(TimeTextFor(Game.Minutes, Game.Seconds));
-    UpdateCaption();
-    Game.Score = 0;
-    Turns.RestartBoard();
-}
-
-void TGameWorld::StopAnimationsOfTheLastGame() {
-    Game.InputEnabled = true;
-    Turns.CancelMove();
-    Scheduler.SetEnabled(TChannel::Deleting, false);
-    Scheduler.SetEnabled(TChannel::Choosing, false);
-    Logic.ClearMarks();
-}
-
-void TGameWorld::MakeLoadedGamePlayable() {
-    StopAnimationsOfTheLastGame();
-    UpdateCaption();
-    Renderer.DrawBoard();
 }
 
 void TGameWorld::AutoloadGame() {
-    if (!ReadAutosave(Logic, Game)) {
-        NewGame();
-        return;
-    }
-    StopAnimationsOfTheLastGame();
-    Turns.FillPreview();
-    Logic.NextBank = 0;
-    Game.TimeText.Assign(TimeTextFor(Game.Minutes, Game.Seconds));
-    UpdateCaption();
-    Renderer.DrawBoard();
-}
-
-void TGameWorld::FireChannel(TChannel channel) {
-    switch (channel) {
-        case TChannel::Moving:
-            Turns.AdvanceMove();
-            break;
-        case TChannel::Appearance:
-            Animations.AdvanceAppearance();
-            break;
-        case TChannel::Deleting:
-            Animations.AdvanceDeletion();
-            break;
-        case TChannel::Choosing:
-            Renderer.DrawBoard();
-            break;
-        case TChannel::Clock:
-            Clock.ClockTick();
-            break;
+    if (ReadAutosave(Logic, Game)) {
+        Rules.ContinueAutosavedGame();
+    } else {
+        Rules.NewGame();
     }
 }
 
 void TGameWorld::PressAt(int x, int y) {
     if (const std::optional<TBoardCell> cell = HitCell(Loader.SkinData().Layout, x, y)) {
-        Turns.PressCell(cell->Column, cell->Row);
+        Rules.Turns.PressCell(cell->Column, cell->Row);
     }
 }
 
 void TGameWorld::PollChannels() {
-    Scheduler.RunOnce(Platform.Ticks, [this](TChannel channel) { FireChannel(channel); });
+    Scheduler.RunOnce(Platform.Ticks, [this](TChannel channel) { Rules.FireChannel(channel); });
 }
 
 void TGameWorld::SetChannelEnabled(TChannel channel, bool enabled) {
@@ -97,16 +52,18 @@ void TGameWorld::Autosave() {
     AutosaveGame(Logic, Game);
 }
 
+// Without a window (a test driving the world alone) no dialog can ask for a name: the next
+// game starts at once, as it does after a score the leaders table does not take.
 void TGameWorld::GameOver() {
     if (Window) {
         Window->RunGameOverSequence();
     } else {
-        NewGame();
+        Rules.NewGame();
     }
 }
 
-void TGameWorld::UpdateCaption() {
-    if (const std::optional<std::string> caption = CaptionFor(Game); caption && Window) {
-        Window->SetCaption(*caption);
+void TGameWorld::ShowCaption(std::string_view caption) {
+    if (Window) {
+        Window->SetCaption(caption);
     }
 }

@@ -21,7 +21,7 @@ bool TMainLoop::RunPass() {
     if (Window.IsGameRunning()) {
         World.PollChannels();
     }
-    World.Renderer.DrawClock();
+    World.Rules.RedrawClock();
     Window.Present();
     return running;
 }

@@ -6,15 +6,15 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "persistence/AboutBox.h"
-#include "persistence/GameOverBox.h"
-#include "persistence/LeadersBox.h"
-#include "persistence/LeadersCheck.h"
-#include "persistence/MakerLinks.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/GameOverBox.h"
+#include "dialogs/LeadersBox.h"
+#include "dialogs/LeadersCheck.h"
+#include "dialogs/MakerLinks.h"
+#include "dialogs/OptionsBox.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
 #include "platform/Latin1.h"
-#include "presentation/OptionsBox.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ TForm1::TForm1(TGameWorld& world)
       Board(new TBoardView(
           world.Renderer.BackBuffer(),
           [this] {
-              World.Renderer.DrawBoard();
-              World.Renderer.DrawClock();
+              World.Rules.RedrawBoard();
+              World.Rules.RedrawClock();
           },
           [this](int x, int y) { FormMouseDown(x, y); }, this)) {
     setWindowTitle(QStringLiteral("Vyx Zeziz"));
@@ -44,8 +44,12 @@ TForm1::TForm1(TGameWorld& world)
 }
 
 bool TForm1::ApplySettings() {
-    return ::ApplySettings(
-        {World.Game, World.Loader, World.Renderer, *this, World.Platform.Messages});
+    if (!::ApplySettings(
+            {World.Game, World.Loader, World.Renderer, *this, World.Platform.Messages})) {
+        return false;
+    }
+    World.Rules.RedrawBoard();
+    return true;
 }
 
 bool TForm1::IsGameRunning() const {
@@ -78,7 +82,7 @@ void TForm1::ConnectCommands() {
             [this](bool checked) { World.Game.Autoload = checked; });
     OnCommand(Items.Load, [this] {
         if (LoadGameFrom(World.Platform.FileDialogs, World.Logic, World.Game)) {
-            World.MakeLoadedGamePlayable();
+            World.Rules.ContinueLoadedGame();
             ShowLevelMarks();
         }
     });
@@ -130,7 +134,7 @@ void TForm1::ShowOptions() {
 
 void TForm1::NewGameInMode(int32_t mode) {
     World.Game.GameMode = mode;
-    World.NewGame();
+    World.Rules.NewGame();
 }
 
 void TForm1::SetLevel(uint32_t difficulty) {
@@ -139,23 +143,21 @@ void TForm1::SetLevel(uint32_t difficulty) {
         TMessageIcon::Exclamation, TMessageButtons::YesNo);
     if (answer == TMessageAnswer::Yes) {
         World.Game.Difficulty = difficulty;
-        World.NewGame();
+        World.Rules.NewGame();
     }
     // Qt toggled the chosen item's mark on the click; the marks follow the level alone.
     ShowLevelMarks();
 }
 
+// A level the game does not know (a hand-edited settings file) checks none of the three.
 void TForm1::ShowLevelMarks() {
     const uint32_t difficulty = World.Game.Difficulty;
-    if (difficulty > DifficultyHard) {
-        return;
-    }
     Items.Easy->setChecked(difficulty == DifficultyEasy);
     Items.Medium->setChecked(difficulty == DifficultyMedium);
     Items.Hard->setChecked(difficulty == DifficultyHard);
 }
 
-void TForm1::SetCaption(const std::string& caption) {
+void TForm1::SetCaption(std::string_view caption) {
     setWindowTitle(FromLatin1(caption));
 }
 
@@ -186,8 +188,8 @@ void TForm1::SetChannelIntervals(const TChannelIntervals& intervals) {
 }
 
 void TForm1::RepaintMainWindow() {
-    World.Renderer.DrawBoard();
-    World.Renderer.DrawClock();
+    World.Rules.RedrawBoard();
+    World.Rules.RedrawClock();
     PresentedVersion = World.Renderer.Version();
     Board->Present();
 }

@@ -4,9 +4,10 @@
 #include <functional>
 
 #include "BoardView.h"
+#include "DialogKeeper.h"
 #include "GameWorld.h"
 #include "MainMenu.h"
-#include "persistence/GameOverHost.h"
+#include "dialogs/GameOverHost.h"
 #include "presentation/ApplySettings.h"
 
 // The main window: the board, the menu and its commands. The game itself lives in the
@@ -28,13 +29,12 @@ public:
     void Present();
     bool IsClosed() const { return Closed; }
     TBoardView& View() { return *Board; }
-    const TMainMenu& Menu() const { return Items; }
 
     // The mouse hit test and the press it leads to.
     void FormMouseDown(int x, int y);
 
     // TWindowHooks
-    void SetCaption(const std::string& caption) override;
+    void SetCaption(std::string_view caption) override;
     void RunGameOverSequence() override;
     // TSettingsHost
     void ShowSettingsInMenu(const TGame& game) override;
@@ -43,7 +43,7 @@ public:
     // TGameOverHost
     QWidget* MainWindow() override { return this; }
     void RepaintMainWindow() override;
-    void NewGame() override { World.NewGame(); }
+    void NewGame() override { World.Rules.NewGame(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,4 +62,5 @@ private:
     TMainMenu Items;
     uint64_t PresentedVersion = 0;
     bool Closed = false;
+    TDialogKeeper Keeper{*this};
 };

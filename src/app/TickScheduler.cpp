@@ -13,15 +13,13 @@ void TTickScheduler::RunOnce(TTickSource& ticks, const std::function<void(TChann
         const auto channel = static_cast<TChannel>(index);
         TChannelState& state = At(channel);
         state.Now = ticks.Ticks();
-        state.Fired = false;
         if (channel == TChannel::Choosing) {
-            Animation.ChoosingFired = false;
+            Bounce.ChoosingFired = false;
         }
         // Unsigned differences stay right across the tick count's wrap.
         if (state.Enabled && state.Now - state.Last >= state.Interval) {
-            state.Fired = true;
             if (channel == TChannel::Choosing) {
-                Animation.ChoosingFired = true;
+                Bounce.ChoosingFired = true;
             }
             fire(channel);
             state.Last = state.Now;

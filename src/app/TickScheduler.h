@@ -7,7 +7,7 @@
 #include "platform/TickSource.h"
 #include "presentation/Animations.h"
 #include "presentation/ApplySettings.h"
-#include "rules/TurnHooks.h"
+#include "rules/GameHooks.h"
 
 // The main loop's five timed channels. Each pass polls them in their order, and each fires
 // at most once a pass, when it is enabled and its interval has passed since its last firing.
@@ -15,7 +15,7 @@ class TTickScheduler {
 public:
     static constexpr uint32_t ClockInterval = 1000;
 
-    explicit TTickScheduler(TAnimationState& animation) : Animation(animation) {}
+    explicit TTickScheduler(TBounceState& bounce) : Bounce(bounce) {}
 
     // Every channel counts from now; the clock starts.
     void Start(uint32_t now);
@@ -25,14 +25,11 @@ public:
     void SetIntervals(const TChannelIntervals& intervals);
     void SetEnabled(TChannel channel, bool enabled) { At(channel).Enabled = enabled; }
     bool IsEnabled(TChannel channel) const { return At(channel).Enabled; }
-    bool Fired(TChannel channel) const { return At(channel).Fired; }
-    uint32_t Interval(TChannel channel) const { return At(channel).Interval; }
 
 private:
     struct TChannelState {
         uint32_t Last = 0;
         uint32_t Now = 0;
-        bool Fired = false;
         bool Enabled = false;
         uint32_t Interval = 0;
     };
@@ -41,5 +38,5 @@ private:
     const TChannelState& At(TChannel channel) const { return Channels[static_cast<int>(channel)]; }
 
     std::array<TChannelState, ChannelCount> Channels{};
-    TAnimationState& Animation;
+    TBounceState& Bounce;
 };

@@ -2,12 +2,15 @@
 #include <QScreen>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 
+#include "CommandLine.h"
 #include "GameWorld.h"
 #include "MainLoop.h"
 #include "MainWindow.h"
 #include "persistence/SettingsFile.h"
 #include "platform/FileSystem.h"
+#include "platform/GameFolders.h"
 #include "platform/QtDesktop.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
@@ -25,19 +28,27 @@ void ShowCentred(QWidget& window) {
     window.activateWindow();
 }
 
-// Start-up in its order: the world (zeroed, its generator seeded), the window, the
-// settings, the skin, then the autosaved or a new game; the window shows and the loop runs.
+// Start-up in its order: what crashed writes left behind is cleared away, the world (zeroed,
+// its generator seeded), the window, the settings, the skin, then the autosaved or a new
+// game; the window shows and the loop runs.
 // A missing settings file or skin ends the program after its message, before any game.
-int RunGame(TPlatform& platform) {
+// When nothing the game writes can be kept, the player hears why before playing.
+int RunGame(TPlatform& platform, TQtDialogParent& dialogParent) {
+    if (!platform.Folders.Warning().empty()) {
+        platform.Messages.Show(platform.Folders.Warning(), "Warning", TMessageIcon::Warning,
+                               TMessageButtons::Ok);
+    }
+    RemoveStaleTemporaryFiles();
     TGameWorld world(platform);
     TForm1 window(world);
+    dialogParent.SetMainWindow(&window);
     if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {
         return 0;
     }
     if (world.Game.Autoload) {
         world.AutoloadGame();
     } else {
-        world.NewGame();
+        world.Rules.NewGame();
     }
     ShowCentred(window);
     TMainLoop(world, window).Run();
@@ -47,20 +58,28 @@ int RunGame(TPlatform& platform) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> done = AnswerCommandLine(
+            std::span<char* const>(argv, static_cast<std::size_t>(argc)), std::cout)) {
+        return *done;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VyxLines"));
-    // Every file of the game is named relative to the game folder.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VYX_APP_ID));
+    // Every file the game writes is named relative to the player's folder (the game folder
+    // itself when it is portable); the shipped files are read from where they lie.
+    const TGameFolders folders = TGameFolders::Find(ProgramFolder(), CurrentUserEnvironment());
     std::error_code ignored;
-    std::filesystem::current_path(ProgramFolder(), ignored);
+    std::filesystem::current_path(folders.Player(), ignored);
 
     TSteadyTickSource ticks;
-    TQtMessageBoxes messages;
-    TQtFileDialogs fileDialogs;
-    TQtDesktop desktop;
-    TSdlSoundPlayer sound;
-    TPlatform platform{ticks, messages, fileDialogs, desktop, sound};
+    TQtDialogParent dialogParent;
+    TQtMessageBoxes messages(dialogParent);
+    TQtFileDialogs fileDialogs(dialogParent);
+    TQtDesktop desktop(folders.Shipped());
+    TSdlSoundPlayer sound(folders.Shipped());
+    TPlatform platform{ticks, messages, fileDialogs, desktop, sound, folders};
     try {
-        return RunGame(platform);
+        return RunGame(platform, dialogParent);
     } catch (const std::exception& error) {
         messages.Show(error.what(), "VyxLines", TMessageIcon::Error, TMessageButtons::Ok);
         return 0;

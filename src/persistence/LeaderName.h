@@ -18,9 +18,5 @@ inline constexpr std::size_t MaxLeaderNameLength = 16;
 
 TNameCheck CheckLeaderName(std::string_view text);
 
-inline bool IsNameAccepted(TNameCheck check) {
-    return check != TNameCheck::TooLong && check != TNameCheck::BadSymbol;
-}
-
 // The name recorded for an accepted text; a control character becomes a blank.
 std::string RecordedLeaderName(std::string_view text);

@@ -1,6 +1,7 @@
 #include "LeadersFile.h"
 
 #include <algorithm>
+#include <array>
 
 #include "WordReader.h"
 #include "platform/FileSystem.h"
@@ -8,15 +9,30 @@
 namespace {
 
 constexpr char NameEnd = '/';
+constexpr int LineCount = 4;
 
-// The line of names is the one after the line that holds the last time.
-std::optional<std::string_view> LineAfter(std::string_view rest) {
-    const std::size_t lineEnd = rest.find('\n');
-    if (lineEnd == std::string_view::npos) {
+// The four lines of the file, each without its line end; a line the text lacks is empty.
+// A name never holds a CR, so the line of names ends at the first one.
+std::array<std::string_view, LineCount> SplitLines(std::string_view text) {
+    std::array<std::string_view, LineCount> lines;
+    for (std::string_view& line : lines) {
+        const std::size_t end = text.find('\n');
+        line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    lines.back() = lines.back().substr(0, lines.back().find('\r'));
+    return lines;
+}
+
+// The text up to the next "/", which ends a name; nothing when no "/" follows.
+std::optional<std::string_view> NextName(std::string_view& names) {
+    const std::size_t end = names.find(NameEnd);
+    if (end == std::string_view::npos) {
         return std::nullopt;
     }
-    rest.remove_prefix(lineEnd + 1);
-    return rest.substr(0, rest.find_first_of("\r\n"));
+    const std::string_view name = names.substr(0, end);
+    names.remove_prefix(end + 1);
+    return name;
 }
 
 }  // namespace
@@ -38,41 +54,24 @@ std::string FormatLeadersTable(const TLeadersTable& table) {
     return scores + "\r\n" + difficulties + "\r\n" + times + "\r\n" + names;
 }
 
-std::optional<TLeadersTable> ParseLeadersTable(std::string_view text) {
+TLeadersTable ParseLeadersTable(std::string_view text) {
+    const std::array<std::string_view, LineCount> lines = SplitLines(text);
+    TWordReader scores(lines[0]);
+    TWordReader difficulties(lines[1]);
+    TWordReader times(lines[2]);
+    std::string_view names = lines[3];
     TLeadersTable table;
-    TWordReader words(text);
+    // Each line is read on its own, so a missing or damaged value costs only its own entry.
     for (TLeaderEntry& entry : table) {
-        const std::optional<uint32_t> score = words.NextUInt32();
-        if (!score) {
-            return std::nullopt;
+        const std::optional<uint32_t> score = scores.NextUInt32();
+        const std::optional<int32_t> difficulty = difficulties.NextInt32();
+        const std::optional<std::string_view> time = times.Next();
+        const std::optional<std::string_view> name = NextName(names);
+        if (score && difficulty && time && name) {
+            // A longer time, as a hand-edited "123:45", is cut as the writer cuts it.
+            entry = {*score, *difficulty, std::string(time->substr(0, LeaderTimeLength)),
+                     std::string(*name)};
         }
-        entry.Score = *score;
-    }
-    for (TLeaderEntry& entry : table) {
-        const std::optional<int32_t> difficulty = words.NextInt32();
-        if (!difficulty) {
-            return std::nullopt;
-        }
-        entry.Difficulty = *difficulty;
-    }
-    for (TLeaderEntry& entry : table) {
-        const std::optional<std::string_view> time = words.Next();
-        if (!time || time->size() > LeaderTimeLength) {
-            return std::nullopt;
-        }
-        entry.Time = std::string(*time);
-    }
-    std::optional<std::string_view> names = LineAfter(words.Rest());
-    if (!names) {
-        return std::nullopt;
-    }
-    for (TLeaderEntry& entry : table) {
-        const std::size_t end = names->find(NameEnd);
-        if (end == std::string_view::npos) {
-            return std::nullopt;
-        }
-        entry.Name = std::string(names->substr(0, end));
-        names->remove_prefix(end + 1);
     }
     return table;
 }
@@ -82,7 +81,7 @@ TLeadersTable ReadLeadersTable() {
     if (!text) {
         return {};
     }
-    return ParseLeadersTable(*text).value_or(TLeadersTable{});
+    return ParseLeadersTable(*text);
 }
 
 bool WriteLeadersTable(const TLeadersTable& table) {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,12 +33,14 @@ using TLeadersTable = std::array<TLeaderEntry, LeadersCount>;
 // CR LF after the first three lines and nothing after the fourth.
 std::string FormatLeadersTable(const TLeadersTable& table);
 
-// Nothing when the text does not hold a whole table: fewer than ten values on a line, a
-// score or difficulty that is not a number, a time longer than five characters, or fewer
-// than ten "/" on the line of names.
-std::optional<TLeadersTable> ParseLeadersTable(std::string_view text);
+// Every entry whose four values can be read: the n-th score of the first line, the n-th
+// difficulty of the second, the n-th time of the third (cut to five characters) and the
+// n-th name of the fourth, ended by its "/". An entry that lacks one of them, or whose
+// score or difficulty is not a number, is a fresh entry; the others keep their places.
+TLeadersTable ParseLeadersTable(std::string_view text);
 
-// The table in "leaders.dat"; a missing or damaged file reads as a table of fresh entries.
+// The table in "leaders.dat"; a missing file reads as a table of fresh entries, a damaged
+// one as far as it can be read.
 TLeadersTable ReadLeadersTable();
 // Replaces "leaders.dat"; false when it could not be written (the old file then stays).
 bool WriteLeadersTable(const TLeadersTable& table);

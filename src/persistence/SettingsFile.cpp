@@ -40,11 +40,13 @@ bool ReadInteger(TWordReader& words, int skip, int32_t& field) {
     return value.has_value();
 }
 
+// An unsigned setting takes a signed number as its 32-bit pattern, which is written back as
+// the unsigned number and so reads back the same.
 bool ReadUnsigned(TWordReader& words, int skip, uint32_t& field) {
     if (!words.Skip(skip)) {
         return false;
     }
-    const std::optional<uint32_t> value = words.NextUInt32();
+    const std::optional<uint32_t> value = words.NextUInt32Pattern();
     if (value) {
         field = *value;
     }

@@ -19,9 +19,11 @@ inline constexpr int32_t FastestSpeed = 9;
 // The file's 21 lines, CR LF between them and none after the last.
 std::string FormatSettingsFile(const TGame& game);
 
-// Reads the settings by word position; the keys are skipped, never compared. First sets the
-// fourteen settings to zero or off; a text that ends early or holds something else where a
-// value is due keeps the values read before that point. True when every value was read.
+// Reads the settings by word position; the keys are skipped, never compared. A value is an
+// optional sign and decimal digits that fit 32 bits, taken as it stands (the speeds aside);
+// a truth value is 0 or 1. First sets the fourteen settings to zero or off; a text that ends
+// early or holds something else where a value is due keeps the values read before that
+// point. True when every value was read.
 bool ParseSettingsFile(std::string_view text, TGame& game);
 
 // Reads the file in the current directory. When it cannot be opened, tells the player and

@@ -15,6 +15,14 @@ std::optional<T> WholeNumber(std::string_view word) {
     return value;
 }
 
+// from_chars takes a minus sign but not a plus sign.
+std::string_view WithoutPlus(std::string_view word) {
+    if (word.size() > 1 && word.front() == '+' && word[1] != '-') {
+        word.remove_prefix(1);
+    }
+    return word;
+}
+
 bool IsWordSeparator(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
@@ -45,15 +53,11 @@ bool TWordReader::Skip(int count) {
 }
 
 std::optional<int32_t> TWordReader::NextInt32() {
-    std::optional<std::string_view> word = Next();
+    const std::optional<std::string_view> word = Next();
     if (!word) {
         return std::nullopt;
     }
-    // from_chars takes a minus sign but not a plus sign.
-    if (word->size() > 1 && word->front() == '+' && word->at(1) != '-') {
-        word->remove_prefix(1);
-    }
-    return WholeNumber<int32_t>(*word);
+    return WholeNumber<int32_t>(WithoutPlus(*word));
 }
 
 std::optional<uint32_t> TWordReader::NextUInt32() {
@@ -62,4 +66,19 @@ std::optional<uint32_t> TWordReader::NextUInt32() {
         return std::nullopt;
     }
     return WholeNumber<uint32_t>(*word);
+}
+
+std::optional<uint32_t> TWordReader::NextUInt32Pattern() {
+    const std::optional<std::string_view> word = Next();
+    if (!word) {
+        return std::nullopt;
+    }
+    if (word->starts_with('-')) {
+        const std::optional<int32_t> negative = WholeNumber<int32_t>(*word);
+        if (!negative) {
+            return std::nullopt;
+        }
+        return static_cast<uint32_t>(*negative);
+    }
+    return WholeNumber<uint32_t>(WithoutPlus(*word));
 }

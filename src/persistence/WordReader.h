@@ -22,6 +22,10 @@ public:
     std::optional<int32_t> NextInt32();
     // The next word as decimal digits (no sign) that fit 32 bits unsigned.
     std::optional<uint32_t> NextUInt32();
+    // The next word as an optional sign followed by decimal digits, for a value the game
+    // keeps in 32 bits unsigned and takes as it stands: 0 to 4294967295, or -2147483648 to -1
+    // as its 32-bit pattern (-1 is 4294967295, which is also how it is written back).
+    std::optional<uint32_t> NextUInt32Pattern();
 
     // The text after the last word read.
     std::string_view Rest() const { return Text.substr(Position); }

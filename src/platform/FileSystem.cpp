@@ -3,12 +3,79 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <system_error>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// WriteFileAtomically's temporary is the target's name, this mark and the writer's process
+// id, so that two games writing the same file at once never share a temporary.
+constexpr std::string_view TemporaryMark = ".tmp";
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Makes a rename in the folder survive a power loss. Some file systems cannot flush a
+// folder; the new file is complete and in place by then, so that is no failure.
+void FlushFolder(const fs::path& folder) {
+    const fs::path name = folder.empty() ? fs::path(".") : folder;
+    const int descriptor = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+// The id of the process that wrote a temporary named so, and the target's name; nothing
+// for any other name.
+std::optional<std::pair<std::string_view, pid_t>> TemporaryOwner(std::string_view name) {
+    const std::size_t mark = name.rfind(TemporaryMark);
+    if (mark == std::string_view::npos || mark == 0) {
+        return std::nullopt;
+    }
+    const std::string_view digits = name.substr(mark + TemporaryMark.size());
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    pid_t process = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), process);
+    if (error != std::errc() || end != digits.data() + digits.size() || process <= 0) {
+        return std::nullopt;
+    }
+    return std::make_pair(name.substr(0, mark), process);
+}
+
+// This process writes nothing while it looks for stale temporaries, so its own id counts as
+// gone: the temporary was left by an earlier process that had the same id.
+bool IsAnotherRunningProcess(pid_t process) {
+    if (process == ::getpid()) {
+        return false;
+    }
+    return ::kill(process, 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
 
 fs::path NativePath(std::string_view gamePath) {
     std::string path(gamePath);
@@ -45,31 +112,50 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
     return bytes;
 }
 
-bool WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+bool WriteFileAtomically(const fs::path& file, std::string_view bytes,
+                         TWriteDurability durability) {
     fs::path temporary = file;
-    temporary += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
+    temporary += std::string(TemporaryMark) + std::to_string(::getpid());
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (descriptor < 0) {
+        return false;
     }
+    // The data must be on the disk before the rename makes it the file: otherwise a power
+    // loss can leave an empty file in the place of the old one.
+    const bool durable = durability == TWriteDurability::SurvivesPowerLoss;
+    const bool written = WriteAll(descriptor, bytes) && (!durable || ::fsync(descriptor) == 0);
+    const bool closed = ::close(descriptor) == 0;
     std::error_code error;
-    fs::rename(temporary, file, error);
-    if (error) {
+    if (written && closed) {
+        fs::rename(temporary, file, error);
+    }
+    if (!written || !closed || error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
         return false;
     }
+    if (durable) {
+        FlushFolder(file.parent_path());
+    }
     return true;
+}
+
+void RemoveStaleTemporaries(const fs::path& folder, std::string_view pattern) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        std::error_code kindError;
+        if (!entry.is_regular_file(kindError) || entry.is_symlink(kindError)) {
+            continue;
+        }
+        const std::string name = entry.path().filename().string();
+        const auto owner = TemporaryOwner(name);
+        if (owner && MatchesPattern(owner->first, pattern) &&
+            !IsAnotherRunningProcess(owner->second)) {
+            std::error_code ignored;
+            fs::remove(entry.path(), ignored);
+        }
+    }
 }
 
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
@@ -87,11 +173,18 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
     if (name.empty()) {
         return false;
     }
-    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
-    if (pattern.front() != '?' && lower(pattern.front()) != lower(name.front())) {
+    if (pattern.front() != '?' && !SameIgnoringCase(pattern.substr(0, 1), name.substr(0, 1))) {
         return false;
     }
     return MatchesPattern(name.substr(1), pattern.substr(1));
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::vector<std::string> ListFiles(const fs::path& folder, std::string_view pattern) {
@@ -109,4 +202,15 @@ std::vector<std::string> ListFiles(const fs::path& folder, std::string_view patt
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::optional<std::string> FindFileIgnoringCase(const fs::path& folder, std::string_view name) {
+    const std::vector<std::string> names = ListFiles(folder, "*");
+    if (std::find(names.begin(), names.end(), name) != names.end()) {
+        return std::string(name);
+    }
+    const auto other = std::find_if(names.begin(), names.end(), [&](const std::string& present) {
+        return SameIgnoringCase(present, name);
+    });
+    return other == names.end() ? std::nullopt : std::optional<std::string>(*other);
 }

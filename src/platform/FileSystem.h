@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,13 +17,34 @@ std::filesystem::path ProgramFolder();
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 
-// Writes the bytes to a temporary file beside the target and renames it over the target,
-// so that a crash never leaves a half-written file. False when anything failed; the old
-// file is then untouched.
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+// What a rewritten file must survive. The player's files (settings, saves, leaders) must
+// survive a power loss; the unpacked skin in the cache is made again from its package
+// whenever it is damaged, and flushing every picture would only slow a skin change.
+enum class TWriteDurability : uint8_t { SurvivesPowerLoss, SurvivesCrash };
+
+// Writes the bytes to a temporary file beside the target and renames it over the target, so
+// that a crash never leaves a half-written file where a good one was. A write that must
+// survive a power loss also reaches the disk before the rename, and the folder after it.
+// False when anything failed; the old file is then untouched and the temporary gone.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                         TWriteDurability durability = TWriteDurability::SurvivesPowerLoss);
+
+// Removes the temporaries that WriteFileAtomically left in the folder when a crash cut a
+// write short: files named after a target matching the pattern, followed by ".tmp" and the
+// id of a process that no longer runs. A process that still runs may still be writing, so
+// its temporaries stay. Meant for start-up, before this process writes anything.
+void RemoveStaleTemporaries(const std::filesystem::path& folder, std::string_view pattern);
 
 // Names of the regular files in the folder whose names match the pattern ("*.lsk",
 // "*.bmp", "*.*"; "*" and "?" wildcards, letters matched case-insensitively), sorted.
 std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view pattern);
 
 bool MatchesPattern(std::string_view name, std::string_view pattern);
+
+// Equal but for the case of the letters A to Z.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+// The name of the regular file in the folder that is called `name`, in these letters or
+// else in any case ("SKIN.CFG" for "skin.cfg"); nothing when there is none.
+std::optional<std::string> FindFileIgnoringCase(const std::filesystem::path& folder,
+                                                std::string_view name);

@@ -2,24 +2,12 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QProcess>
 #include <QUrl>
 
 #include "FileSystem.h"
 #include "Latin1.h"
 
 namespace {
-
-constexpr int ProbeTimeoutMs = 2000;
-
-bool DesktopCanShowChm() {
-    QProcess probe;
-    probe.start("xdg-mime", {"query", "default", "application/vnd.ms-htmlhelp"});
-    if (!probe.waitForFinished(ProbeTimeoutMs) || probe.exitCode() != 0) {
-        return false;
-    }
-    return !probe.readAllStandardOutput().trimmed().isEmpty();
-}
 
 void OpenLocalFile(const std::filesystem::path& file) {
     const QString absolute = QFileInfo(QString::fromStdString(file.string())).absoluteFilePath();
@@ -28,13 +16,40 @@ void OpenLocalFile(const std::filesystem::path& file) {
 
 }  // namespace
 
+TQtDesktop::TQtDesktop(std::filesystem::path shippedFolder)
+    : TQtDesktop({"xdg-mime", "query", "default", "application/vnd.ms-htmlhelp"},
+                 std::move(shippedFolder)) {}
+
+TQtDesktop::TQtDesktop(const QStringList& query, std::filesystem::path shippedFolder)
+    : ShippedFolder(std::move(shippedFolder)) {
+    QObject::connect(&Query, &QProcess::finished,
+                     [this](int exitCode, QProcess::ExitStatus status) {
+                         HasChmViewer = status == QProcess::NormalExit && exitCode == 0 &&
+                                        !Query.readAllStandardOutput().trimmed().isEmpty();
+                     });
+    QObject::connect(&Query, &QProcess::errorOccurred, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            HasChmViewer = false;
+        }
+    });
+    Query.start(query.constFirst(), query.mid(1));
+}
+
+// A question still open at exit is cut short rather than waited for.
+TQtDesktop::~TQtDesktop() {
+    if (Query.state() != QProcess::NotRunning) {
+        Query.kill();
+        Query.waitForFinished();
+    }
+}
+
 void TQtDesktop::OpenUrl(std::string_view url) {
     QDesktopServices::openUrl(QUrl(FromLatin1(url)));
 }
 
 void TQtDesktop::OpenHelp(std::string_view helpFile, std::string_view topic) {
-    const std::filesystem::path chm = NativePath(helpFile);
-    if (std::filesystem::exists(chm) && DesktopCanShowChm()) {
+    const std::filesystem::path chm = ShippedFolder / NativePath(helpFile);
+    if (topic.empty() && HasChmViewer.value_or(false) && std::filesystem::exists(chm)) {
         OpenLocalFile(chm);
         return;
     }

@@ -1,7 +1,8 @@
 #include "QtMessageBoxes.h"
 
-#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "Latin1.h"
 
@@ -21,14 +22,30 @@ QMessageBox::Icon ToQtIcon(TMessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Title bars draw the caption in a bold face beside an icon and up to three buttons; the
+// allowance covers those of the common window managers.
+constexpr int TitleBarAllowance = 150;
+
+// A message box sizes itself to its text alone: a short text under a longer caption would
+// cut the caption. A spacer as wide as the title bar needs keeps the box at least that wide.
+void WidenForCaption(QMessageBox& box) {
+    QFont title = box.font();
+    title.setBold(true);
+    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + TitleBarAllowance;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
+}
+
 }  // namespace
 
 TMessageAnswer TQtMessageBoxes::Show(std::string_view text, std::string_view caption,
                                      TMessageIcon icon, TMessageButtons buttons) {
     const bool yesNo = buttons == TMessageButtons::YesNo;
     QMessageBox box(ToQtIcon(icon), FromLatin1(caption), FromLatin1(text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, Parent.Parent());
+    WidenForCaption(box);
     const int answer = box.exec();
     if (!yesNo) {
         return TMessageAnswer::Ok;

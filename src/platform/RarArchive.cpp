@@ -130,7 +130,7 @@ public:
         // no trace; the file then appears under its name complete or not at all.
         const std::optional<std::string> data = ReadData();
         return data && MakeFoldersInside(folder, inside->parent_path()) &&
-               WriteFileAtomically(folder / *inside, *data);
+               WriteFileAtomically(folder / *inside, *data, TWriteDurability::SurvivesCrash);
     }
 
     const std::string& EntryName() const override { return Name; }

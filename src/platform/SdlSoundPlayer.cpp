@@ -61,7 +61,8 @@ std::vector<int16_t> TSdlSoundPlayer::LoadAndConvert(std::string_view gamePath) 
     SDL_AudioSpec spec{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(NativePath(gamePath).c_str(), &spec, &data, &length) == nullptr) {
+    if (SDL_LoadWAV((ShippedFolder / NativePath(gamePath)).c_str(), &spec, &data, &length) ==
+        nullptr) {
         return {};
     }
     std::vector<int16_t> converted;
@@ -110,10 +111,8 @@ void TSdlSoundPlayer::Play(std::string_view gamePath) {
     if (!StartAudio()) {
         return;
     }
+    // A file that cannot be read is silence: it still cuts off the sound that is playing.
     const std::vector<int16_t>& sound = Sound(gamePath);
-    if (sound.empty()) {
-        return;
-    }
     // The device's thread takes from the queue; holding its lock makes the cut exact: the
     // rest of the old sound is measured, cleared and replaced in one step.
     SDL_LockAudioDevice(Device);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -9,14 +10,16 @@
 #include "SoundPlayer.h"
 
 // Plays the game's WAV files through SDL's audio subsystem on one device. Each file is
-// loaded once, converted to the device's format and kept (one that cannot be read stays
-// silent for the run, and is not read again at every step of a walk); playing clears the
-// device's queue and queues the new sound, so it cuts off the one playing. The audio starts
-// with the first sound; if SDL or the device cannot start, every sound is silence from
-// then on.
+// loaded once, converted to the device's format and kept (one that cannot be read is
+// silence for the run, and is not read again at every step of a walk); playing clears the
+// device's queue and queues the new sound, so it cuts off the one playing, even when the new
+// one is silence. The audio starts with the first sound; if SDL or the device cannot start,
+// every sound is silence from then on. The sounds are read from the folder the game is
+// installed in.
 class TSdlSoundPlayer final : public TSoundPlayer {
 public:
-    TSdlSoundPlayer() = default;
+    explicit TSdlSoundPlayer(std::filesystem::path shippedFolder = {})
+        : ShippedFolder(std::move(shippedFolder)) {}
     ~TSdlSoundPlayer() override;
     TSdlSoundPlayer(const TSdlSoundPlayer&) = delete;
     TSdlSoundPlayer& operator=(const TSdlSoundPlayer&) = delete;
@@ -34,6 +37,7 @@ private:
     // to silence: mixed under the start of the next sound so the cut makes no click.
     std::vector<int16_t> FadingRest(uint32_t stillQueuedBytes) const;
 
+    std::filesystem::path ShippedFolder;
     TState State = TState::NotStarted;
     uint32_t Device = 0;
     int Frequency = 0;

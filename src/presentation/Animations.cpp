@@ -6,8 +6,6 @@ namespace {
 
 constexpr int LastBounceFrame = 24;
 constexpr int ChoosingSoundFrame = 7;
-constexpr int16_t LastAppearFrame = 14;
-constexpr int16_t LastDeleteFrame = 13;
 constexpr int DeletingSoundFrame = 1;
 constexpr int FirstAppearEntry = BounceFrames - 1;                 // entry shown at AppearFrame 0
 constexpr int FirstVanishEntry = BounceFrames + AppearFrames - 1;  // at DeleteFrame 0
@@ -74,61 +72,20 @@ TCellPicture TAnimations::Appearance(int colour) const {
     if (!IsColour(colour)) {
         return {};
     }
-    if (State.AppearFrame >= 0 && State.AppearFrame < LastAppearFrame) {
-        return Frame(colour, FirstAppearEntry + State.AppearFrame);
+    if (Logic.AppearFrame >= 0 && Logic.AppearFrame < LastAppearFrame) {
+        return Frame(colour, FirstAppearEntry + Logic.AppearFrame);
     }
     return Still(colour);
 }
 
 TCellPicture TAnimations::Vanishing() {
     const int colour = Logic.LineColour;
-    if (State.DeleteFrame >= 0 && State.DeleteFrame < LastDeleteFrame) {
-        if (State.DeleteFrame == DeletingSoundFrame && Game.Enable) {
+    if (Logic.DeleteFrame >= 0 && Logic.DeleteFrame < LastDeleteFrame) {
+        if (Logic.DeleteFrame == DeletingSoundFrame && Game.Enable) {
             Hooks.PlaySound(TSound::Deleting);
         }
-        return IsColour(colour) ? Frame(colour, FirstVanishEntry + State.DeleteFrame)
+        return IsColour(colour) ? Frame(colour, FirstVanishEntry + Logic.DeleteFrame)
                                 : TCellPicture{};
     }
     return {TCellPicture::TKind::EmptyCell, 0, 0};
-}
-
-// The last frame ends the animation before the board is drawn: the ended cells then show
-// the ball at rest or the empty cell, as the last frame's own pictures would. When a move's
-// first step has already cleared the marks, nothing is left to show or end: the channel
-// stops without the end's line check and autosave, which the move's own arrival brings.
-void TAnimations::AdvanceAppearance() {
-    State.AppearFrame = static_cast<int16_t>(State.AppearFrame <= 13 ? State.AppearFrame + 1 : 0);
-    if (State.AppearFrame == LastAppearFrame) {
-        if (AnyCellMarked(MarkAppearing)) {
-            Turns.EndAppearance();
-        } else {
-            Hooks.SetChannelEnabled(TChannel::Appearance, false);
-            State.AppearFrame = 0;
-        }
-    }
-    Hooks.RedrawBoard();
-}
-
-void TAnimations::AdvanceDeletion() {
-    State.DeleteFrame = static_cast<int16_t>(State.DeleteFrame <= 12 ? State.DeleteFrame + 1 : 1);
-    if (State.DeleteFrame == LastDeleteFrame) {
-        if (AnyCellMarked(MarkDeleting)) {
-            Turns.EndDeletion();
-        } else {
-            Hooks.SetChannelEnabled(TChannel::Deleting, false);
-            State.DeleteFrame = 1;
-        }
-    }
-    Hooks.RedrawBoard();
-}
-
-bool TAnimations::AnyCellMarked(int16_t mark) const {
-    for (const auto& column : Logic.CellMarks) {
-        for (int16_t cell : column) {
-            if (cell == mark) {
-                return true;
-            }
-        }
-    }
-    return false;
 }

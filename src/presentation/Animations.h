@@ -2,15 +2,15 @@
 
 #include <cstdint>
 
+#include "rules/GameHooks.h"
 #include "rules/GameState.h"
-#include "rules/TurnCycle.h"
 
-// The frame counters of the three cell animations. The bounce advances while the board is
-// drawn; the appearance and the vanishing advance on their own channels.
-struct TAnimationState {
+// The selected ball's bounce. Unlike the appearance and the vanishing, whose frames the
+// turn cycle counts, the bounce is the picture's own business: no rule waits for it or reads
+// it, and it advances with the drawings themselves, once in each drawing after the Choosing
+// channel fired.
+struct TBounceState {
     int32_t BounceFrame = 1;  // 1 to 24
-    int16_t AppearFrame = 0;  // 0 to 14
-    int16_t DeleteFrame = 0;  // 0 to 13
     // Set in the main-loop pass in which the Choosing channel fired, until it is polled
     // again: every redraw in between advances the bounce.
     bool ChoosingFired = false;
@@ -32,31 +32,25 @@ constexpr int AppearFrames = 13;
 constexpr int VanishFrames = 13;
 constexpr int FramesPerColour = BounceFrames + AppearFrames + VanishFrames;
 
+// Picks each cell's picture from the game's state; it never changes the game. The sounds
+// that go with the pictures are asked of the hooks.
 class TAnimations {
 public:
-    TAnimations(TAnimationState& state, TLogic& logic, TGame& game, TTurnCycle& turns,
-                TTurnHooks& hooks)
-        : State(state), Logic(logic), Game(game), Turns(turns), Hooks(hooks) {}
+    TAnimations(TBounceState& bounce, const TLogic& logic, const TGame& game, TGameHooks& hooks)
+        : State(bounce), Logic(logic), Game(game), Hooks(hooks) {}
 
     // The picture of a cell as the board is drawn. Drawing the selected ball advances its
     // bounce and, once a cycle, plays the choosing sound; the first vanishing frame plays the
     // deleting sound.
     TCellPicture PictureFor(int column, int row);
 
-    // The Appearance channel: the next frame; at its last the appearance ends.
-    void AdvanceAppearance();
-    // The Deleting channel: the next frame; at its last the vanishing ends.
-    void AdvanceDeletion();
-
 private:
     TCellPicture Bounce();
     TCellPicture Appearance(int colour) const;
     TCellPicture Vanishing();
-    bool AnyCellMarked(int16_t mark) const;
 
-    TAnimationState& State;
-    TLogic& Logic;
-    TGame& Game;
-    TTurnCycle& Turns;
-    TTurnHooks& Hooks;
+    TBounceState& State;
+    const TLogic& Logic;
+    const TGame& Game;
+    TGameHooks& Hooks;
 };

@@ -4,51 +4,75 @@
 
 namespace {
 
-TPathText CachePath(const std::string& file) {
-    return TPathText(std::string(TLoader::CacheFolder) + file);
-}
-
-void RebuildCache(TLoader& loader, TMessageBoxes& messages) {
+// Unpacks the default package, or else the first one found, into the emptied cache; false,
+// after the message, when no package is installed.
+bool RebuildCache(TLoader& loader, TMessageBoxes& messages) {
     loader.ClearSkinCache();
-    const std::string skins(TLoader::SkinsFolder);
     switch (loader.ChooseSkinPackage()) {
         case TLoader::TPackageChoice::Default:
-            loader.ExtractSkinPackage(skins + std::string(TLoader::DefaultPackage));
-            break;
+            loader.ExtractSkinPackage(loader.PackagePath(TLoader::DefaultPackage));
+            return true;
         case TLoader::TPackageChoice::FirstFound:
-            loader.ExtractSkinPackage(skins + loader.FoundPackage());
-            break;
+            loader.ExtractSkinPackage(loader.PackagePath(loader.FoundPackage()));
+            return true;
         case TLoader::TPackageChoice::None:
-            messages.Show("Skins are unavailable.\nPlease, (re-)install skins", "Error",
-                          TMessageIcon::Stop, TMessageButtons::Ok);
             break;
     }
+    messages.Show("Skins are unavailable.\nPlease, (re-)install skins", "Error", TMessageIcon::Stop,
+                  TMessageButtons::Ok);
+    return false;
 }
 
-// Reads the cached skin and loads its pictures; false, after the message, when it cannot.
-bool LoadCachedSkin(const TSettingsTarget& target) {
-    if (!target.Loader.ReadSkinConfig()) {
-        return false;
+enum class TSkinLoad : uint8_t { Loaded, ConfigRefused, PicturesRefused };
+
+// Reads the cached skin and loads its pictures, telling the player why when it cannot; a
+// refused "skin.cfg" is not told twice in one go.
+TSkinLoad LoadCachedSkin(const TSettingsTarget& target, bool configRefusalTold) {
+    if (!target.Loader.ReadSkinConfig(!configRefusalTold)) {
+        return TSkinLoad::ConfigRefused;
     }
     const TSkinData& skin = target.Loader.SkinData();
     target.Host.SetClientSize(skin.Layout.WindowWidth, skin.Layout.WindowHeight);
+    // The pictures keep the names they have in the cache, whatever case "skin.cfg" gives.
+    const auto cachePath = [&](TSkinImage image) {
+        return TPathText(std::string(TLoader::CacheFolder) +
+                         target.Loader.CachedName(skin.ImageFile(image)));
+    };
     TSkinFiles& files = target.Game.SkinFiles;
-    files.Background = CachePath(skin.ImageFile(TSkinImage::Background));
-    files.EmptyCell = CachePath(skin.ImageFile(TSkinImage::EmptyCell));
+    files.Background = cachePath(TSkinImage::Background);
+    files.EmptyCell = cachePath(TSkinImage::EmptyCell);
     for (int strip = 0; strip < ColourCount; ++strip) {
         files.BallStrips[strip] =
-            CachePath(skin.ImageFiles[static_cast<int>(TSkinImage::Strip1) + strip]);
+            cachePath(static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + strip));
     }
-    files.ScoreDigits = CachePath(skin.ImageFile(TSkinImage::ScoreDigits));
-    files.PreviewBalls = CachePath(skin.ImageFile(TSkinImage::PreviewBalls));
+    files.ScoreDigits = cachePath(TSkinImage::ScoreDigits);
+    files.PreviewBalls = cachePath(TSkinImage::PreviewBalls);
     try {
         target.Renderer.LoadSkinImages(skin.Layout, files,
-                                       CachePath(skin.ImageFile(TSkinImage::ClockDigits)).View());
+                                       cachePath(TSkinImage::ClockDigits).View());
     } catch (const TPictureError& error) {
         target.Messages.Show(error.what(), "VyxLines", TMessageIcon::Error, TMessageButtons::Ok);
-        return false;
+        return TSkinLoad::PicturesRefused;
     }
-    return true;
+    return TSkinLoad::Loaded;
+}
+
+// The cached skin, or when the cache holds none the default package's; a cached skin that
+// turns out unusable gives way to the default package too. False when no usable skin is left.
+bool LoadSkin(const TSettingsTarget& target) {
+    if (!target.Loader.IsSkinCacheValid()) {
+        // Without any package the emptied cache is still read and tells that no skin is there.
+        RebuildCache(target.Loader, target.Messages);
+        return LoadCachedSkin(target, false) == TSkinLoad::Loaded;
+    }
+    const TSkinLoad cached = LoadCachedSkin(target, false);
+    if (cached == TSkinLoad::Loaded) {
+        return true;
+    }
+    // The player has been told why the cached skin is refused; with no package at all there
+    // is nothing more to try.
+    return RebuildCache(target.Loader, target.Messages) &&
+           LoadCachedSkin(target, cached == TSkinLoad::ConfigRefused) == TSkinLoad::Loaded;
 }
 
 }  // namespace
@@ -61,17 +85,7 @@ TChannelIntervals ChannelIntervals(const TAnimationSpeeds& speeds) {
 
 bool ApplySettings(const TSettingsTarget& target) {
     target.Host.ShowSettingsInMenu(target.Game);
-    bool freshFromPackage = false;
-    if (!target.Loader.IsSkinCacheValid()) {
-        RebuildCache(target.Loader, target.Messages);
-        freshFromPackage = true;
-    }
-    bool loaded = LoadCachedSkin(target);
-    if (!loaded && !freshFromPackage) {
-        RebuildCache(target.Loader, target.Messages);
-        loaded = LoadCachedSkin(target);
-    }
-    if (!loaded) {
+    if (!LoadSkin(target)) {
         return false;
     }
     for (int sound = 0; sound < SoundEventCount; ++sound) {
@@ -79,6 +93,5 @@ bool ApplySettings(const TSettingsTarget& target) {
             SoundFileName(static_cast<TSound>(sound), target.Game.SoundChoices[sound]));
     }
     target.Host.SetChannelIntervals(ChannelIntervals(target.Game.Speeds));
-    target.Renderer.DrawBoard();
     return true;
 }

@@ -37,7 +37,8 @@ struct TSettingsTarget {
 
 // Brings the settings and the current skin into effect: menu marks, the skin (unpacked
 // afresh when the cache is not valid), the window's size, picture paths, sound names,
-// channel intervals, the skin's pictures and a first drawing. A cached skin that turns out
-// unusable gives way to the default package. False when no usable skin is left: the game
-// must then quit.
+// channel intervals and the skin's pictures. The board is drawn afresh by the caller,
+// through the game's rules like every drawing of it. A cached skin that turns out unusable
+// gives way to the default package. False when no usable skin is left: the game must then
+// quit.
 bool ApplySettings(const TSettingsTarget& target);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -56,7 +55,7 @@ const QImage* TRenderer::CellPicture(const TCellPicture& picture) const {
     return nullptr;
 }
 
-void TRenderer::DrawBoard() {
+void TRenderer::DrawCells() {
     const QImage& background = Pictures.Background;
     if (Buffer.size() != background.size() || Buffer.format() != QImage::Format_RGB32) {
         Buffer = QImage(background.size(), QImage::Format_RGB32);
@@ -73,31 +72,21 @@ void TRenderer::DrawBoard() {
             }
         }
     }
-    DrawScore();
-    if (Game.Next) {
-        DrawPreview();
-    }
     ClockCurrent = false;
     ++Changes;
 }
 
 void TRenderer::DrawScore() {
-    const std::string text = std::to_string(Game.Score);
-    Game.ScoreText.Assign(text);
-    const int length = static_cast<int>(text.size());
-    if (length == 6) {
-        Game.Score = 0;
-        Game.ScoreText.Assign("0");
-        if (OnScoreOverflow) {
-            OnScoreOverflow();
-        }
+    constexpr int digits = 5;
+    ScoreText.Clear();
+    ScoreText.AppendNumber(Game.Score);
+    const int length = static_cast<int>(ScoreText.Size());
+    if (length > digits) {
         return;
     }
-    if (length > 5) {
-        return;
-    }
-    for (int position = 0; position < 5; ++position) {
-        const int digit = position < 5 - length ? 0 : text[position - (5 - length)] - '0';
+    for (int position = 0; position < digits; ++position) {
+        const int digit =
+            position < digits - length ? 0 : ScoreText[position - (digits - length)] - '0';
         Draw(Layout.ScoreLeft + position * Layout.ScoreDigitStep, Layout.ScoreTop,
              Pictures.ScoreDigits[digit]);
     }
@@ -105,14 +94,6 @@ void TRenderer::DrawScore() {
 }
 
 void TRenderer::DrawClock() {
-    if (Game.TimeText.Empty()) {
-        if (Game.GameMode == ModeClassic) {
-            Game.TimeText.Assign("0000");
-        } else if (Game.GameMode == ModeTimeTrial) {
-            Game.TimeText.Assign("0500");
-        }
-        return;
-    }
     if (ClockCurrent && ClockShown.View() == Game.TimeText.View()) {
         return;
     }
@@ -130,6 +111,9 @@ void TRenderer::DrawClock() {
 }
 
 void TRenderer::DrawPreview() {
+    if (!Game.Next) {
+        return;
+    }
     int first = 0;
     if (Game.Difficulty == DifficultyEasy || Game.Difficulty == DifficultyMedium) {
         first = Layout.PreviewLeft3;

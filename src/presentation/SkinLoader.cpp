@@ -19,9 +19,11 @@ std::string CachePath(std::string_view file) {
 
 bool TLoader::IsSkinCacheValid() const {
     const fs::path cache = NativePath(CacheFolder);
-    std::error_code error;
-    return !ListFiles(cache, "*.bmp").empty() &&
-           fs::is_regular_file(NativePath(CachePath("skin.cfg")), error);
+    return !ListFiles(cache, "*.bmp").empty() && FindFileIgnoringCase(cache, ConfigFile);
+}
+
+std::string TLoader::CachedName(std::string_view name) const {
+    return FindFileIgnoringCase(NativePath(CacheFolder), name).value_or(std::string(name));
 }
 
 // Folders go too, with all they hold: a folder that a package brought would otherwise stay
@@ -35,23 +37,42 @@ void TLoader::ClearSkinCache() const {
     }
 }
 
+std::map<std::string, fs::path> TLoader::Packages() const {
+    std::map<std::string, fs::path> packages;
+    for (const fs::path& folder : SkinFolders) {
+        for (std::string& name : ListFiles(folder, "*.lsk")) {
+            fs::path path = folder / name;
+            packages.insert_or_assign(std::move(name), std::move(path));
+        }
+    }
+    return packages;
+}
+
+fs::path TLoader::PackagePath(std::string_view fileName) const {
+    for (auto folder = SkinFolders.rbegin(); folder != SkinFolders.rend(); ++folder) {
+        std::error_code error;
+        if (fs::is_regular_file(*folder / fileName, error)) {
+            return *folder / fileName;
+        }
+    }
+    return SkinFolders.empty() ? fs::path(fileName) : SkinFolders.back() / fileName;
+}
+
 TLoader::TPackageChoice TLoader::ChooseSkinPackage() {
-    const std::string skins(SkinsFolder);
     std::error_code error;
-    if (fs::is_regular_file(NativePath(skins + std::string(DefaultPackage)), error)) {
+    if (fs::is_regular_file(PackagePath(DefaultPackage), error)) {
         return TPackageChoice::Default;
     }
-    const std::vector<std::string> packages = ListFiles(NativePath(SkinsFolder), "*.lsk");
+    const std::map<std::string, fs::path> packages = Packages();
     if (packages.empty()) {
         return TPackageChoice::None;
     }
-    Found = packages.front();
+    Found = packages.begin()->first;
     return TPackageChoice::FirstFound;
 }
 
-void TLoader::ExtractSkinPackage(std::string_view packageGamePath) {
-    const std::unique_ptr<TRarArchive> archive =
-        TRarArchive::OpenForExtraction(NativePath(packageGamePath));
+void TLoader::ExtractSkinPackage(const fs::path& package) {
+    const std::unique_ptr<TRarArchive> archive = TRarArchive::OpenForExtraction(package);
     if (!archive) {
         Messages.Show(
             "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "
@@ -80,14 +101,18 @@ void TLoader::ExtractSkinPackage(std::string_view packageGamePath) {
     }
 }
 
-bool TLoader::ReadSkinConfig() {
-    const std::optional<std::string> text = ReadWholeFile(NativePath(CachePath("skin.cfg")));
+bool TLoader::ReadSkinConfig(bool tellPlayer) {
+    const std::optional<std::string> text =
+        ReadWholeFile(NativePath(CachePath(CachedName(ConfigFile))));
     TSkinConfigResult result;
     if (text) {
         result = ParseSkinConfig(*text);
     }
     if (!result.Data) {
-        Messages.Show("Can not find skin!", "VyxLines", TMessageIcon::None, TMessageButtons::Ok);
+        if (tellPlayer) {
+            Messages.Show("Can not find skin!", "VyxLines", TMessageIcon::None,
+                          TMessageButtons::Ok);
+        }
         return false;
     }
     Skin = std::move(*result.Data);

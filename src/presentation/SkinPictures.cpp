@@ -9,13 +9,37 @@ TPictureError::TPictureError(std::string_view gamePath)
     : std::runtime_error("Cannot load the picture \"" + std::string(gamePath) +
                          "\": the file is missing or is not a readable bitmap.") {}
 
+TPictureError::TPictureError(std::string_view gamePath, int width, int height, TPictureLimit limit)
+    : std::runtime_error("Cannot load the picture \"" + std::string(gamePath) + "\": it is " +
+                         std::to_string(width) + " x " + std::to_string(height) +
+                         " pixels, larger than the " + std::to_string(limit.Width) + " x " +
+                         std::to_string(limit.Height) + " a skin can use in its place.") {}
+
 namespace {
 
-QImage LoadPicture(std::string_view gamePath) {
+bool Exceeds(QSize size, TPictureLimit limit) {
+    return size.width() > limit.Width || size.height() > limit.Height;
+}
+
+// A picture file can be huge or claim to be: its size is read from its header and held
+// against what the skin can use before any pixel is read, and the decoder may allocate no
+// more than such a picture needs.
+QImage LoadPicture(std::string_view gamePath, TSkinImage role) {
+    const TPictureLimit limit = MaxPictureSize(role);
     QImageReader reader(QString::fromStdString(NativePath(gamePath).string()));
+    constexpr int64_t BytesPerPixel = 4;
+    constexpr int64_t Mebibyte = 1 << 20;
+    const int64_t largest = int64_t{limit.Width} * limit.Height * BytesPerPixel;
+    reader.setAllocationLimit(static_cast<int>((largest + Mebibyte - 1) / Mebibyte));
+    if (const QSize size = reader.size(); size.isValid() && Exceeds(size, limit)) {
+        throw TPictureError(gamePath, size.width(), size.height(), limit);
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         throw TPictureError(gamePath);
+    }
+    if (Exceeds(image.size(), limit)) {
+        throw TPictureError(gamePath, image.width(), image.height(), limit);
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -32,13 +56,14 @@ QImage Cut(const QImage& source, int x, int y, int width, int height) {
 
 void LoadSkinImages(TSkinPictures& pictures, const TSkinLayout& layout, const TSkinFiles& files,
                     std::string_view clockDigitsPath) {
-    const QImage scoreDigits = LoadPicture(files.ScoreDigits.View());
-    const QImage clockDigits = LoadPicture(clockDigitsPath);
+    const QImage scoreDigits = LoadPicture(files.ScoreDigits.View(), TSkinImage::ScoreDigits);
+    const QImage clockDigits = LoadPicture(clockDigitsPath, TSkinImage::ClockDigits);
     std::array<QImage, ColourCount> strips;
     for (int strip = 0; strip < ColourCount; ++strip) {
-        strips[strip] = LoadPicture(files.BallStrips[strip].View());
+        const auto role = static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + strip);
+        strips[strip] = LoadPicture(files.BallStrips[strip].View(), role);
     }
-    const QImage previewBalls = LoadPicture(files.PreviewBalls.View());
+    const QImage previewBalls = LoadPicture(files.PreviewBalls.View(), TSkinImage::PreviewBalls);
 
     const int width = layout.CellWidth;
     const int height = layout.CellHeight;
@@ -68,6 +93,9 @@ void LoadSkinImages(TSkinPictures& pictures, const TSkinLayout& layout, const TS
         pictures.PreviewBalls[slot] = Cut(previewBalls, slot * layout.PreviewBallWidth, 0,
                                           layout.PreviewBallWidth, layout.PreviewBallHeight);
     }
-    pictures.EmptyCell = LoadPicture(files.EmptyCell.View());
-    pictures.Background = LoadPicture(files.Background.View());
+    // Only the top-left cell of the empty cell picture is drawn: more would spill over the
+    // neighbouring cells.
+    pictures.EmptyCell =
+        Cut(LoadPicture(files.EmptyCell.View(), TSkinImage::EmptyCell), 0, 0, width, height);
+    pictures.Background = LoadPicture(files.Background.View(), TSkinImage::Background);
 }

@@ -14,6 +14,8 @@
 class TPictureError : public std::runtime_error {
 public:
     explicit TPictureError(std::string_view gamePath);
+    // A picture larger than a skin can use in its place.
+    TPictureError(std::string_view gamePath, int width, int height, TPictureLimit limit);
 };
 
 // Every picture of the current skin, cut once into the pieces the board is drawn from, so
@@ -33,7 +35,9 @@ struct TSkinPictures {
 constexpr std::array<int, ColourCount> StripColours{1, 3, 2, 5, 4, 6};
 constexpr std::array<int, ColourCount + 1> PreviewSlots{-1, 0, 2, 1, 3, 4, 5};
 
-// Loads the skin's pictures from the cache and cuts them. A picture that cannot be loaded
-// throws TPictureError at its step; the pictures of the later steps keep their content.
+// Loads the skin's pictures from the cache and cuts them. A picture that cannot be loaded,
+// or that is larger than a skin can use in its place (MaxPictureSize), throws TPictureError
+// at its step; the pictures of the later steps keep their content. The layout's values
+// must lie within their ranges (LayoutRange), as every parsed "skin.cfg" does.
 void LoadSkinImages(TSkinPictures& pictures, const TSkinLayout& layout, const TSkinFiles& files,
                     std::string_view clockDigitsPath);

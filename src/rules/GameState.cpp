@@ -33,6 +33,17 @@ bool TLogic::IsBoardFull() const {
     return true;
 }
 
+bool TLogic::HasMark(int16_t mark) const {
+    for (const auto& column : CellMarks) {
+        for (int16_t cell : column) {
+            if (cell == mark) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 int BallsPerSpawn(uint32_t difficulty) {
     switch (difficulty) {
         case DifficultyEasy:

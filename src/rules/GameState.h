@@ -23,6 +23,11 @@ constexpr uint32_t DifficultyHard = 2;
 constexpr int32_t ModeClassic = 0;
 constexpr int32_t ModeTimeTrial = 1;
 
+// The appearance shows its frames 0 to 13 and ends when its counter reaches 14; the
+// vanishing shows 0 to 12 and ends at 13.
+constexpr int16_t LastAppearFrame = 14;
+constexpr int16_t LastDeleteFrame = 13;
+
 // Every 9 x 9 array is indexed first by column (left to right), then by row (top to
 // bottom); saved games rely on this order.
 template <typename T>
@@ -57,11 +62,16 @@ struct TLogic {
     // ball selected during a vanishing neither recolours the vanishing balls nor takes the
     // line's colour itself.
     int32_t LineColour = 0;
+    // The frame the appearing balls show, and the frame the vanishing line shows. The turn
+    // cycle starts, advances and ends both animations; the pictures only read them.
+    int16_t AppearFrame = 0;
+    int16_t DeleteFrame = 0;
 
     void ClearBoard();
     void ClearMarks();
     void ClearTransientMarks();
     bool IsBoardFull() const;
+    bool HasMark(int16_t mark) const;
 };
 
 struct TAnimationSpeeds {
@@ -77,6 +87,7 @@ enum class TSound : uint8_t { Choosing, Moving, Deleting, Error };
 constexpr int SoundEventCount = 4;
 
 using TPathText = TText<64>;
+using TTimeText = TText<32>;
 
 // Where the current skin's pictures lie in the skin cache.
 struct TSkinFiles {
@@ -94,16 +105,17 @@ struct TGame {
     int32_t GameMode = 0;
     bool Autosave = false;
     bool Autoload = false;
+    // The player sees the colours of the next balls.
     bool Next = false;
     TAnimationSpeeds Speeds;
     std::array<int32_t, SoundEventCount> SoundChoices{};  // indexed by TSound
+    // Sounds are played.
     bool Enable = false;
     TSkinFiles SkinFiles;
     std::array<TPathText, SoundEventCount> SoundFiles;  // indexed by TSound
     uint32_t Score = 0;
     int32_t LevelTarget = 0;
-    TText<16> ScoreText;
-    TText<32> TimeText;
+    TTimeText TimeText;
     int32_t Minutes = 0;
     int32_t Seconds = 0;
 

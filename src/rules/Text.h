@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -20,6 +22,17 @@ public:
         std::memcpy(Chars.data(), text.data(), Length);
     }
     void Clear() { Length = 0; }
+    // What does not fit is cut, as with Assign.
+    void Append(std::string_view text) {
+        const std::size_t count = std::min(text.size(), Capacity - Length);
+        std::memcpy(Chars.data() + Length, text.data(), count);
+        Length += count;
+    }
+    void AppendNumber(int64_t value) {
+        std::array<char, 20> digits{};
+        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+        Append({digits.data(), static_cast<std::size_t>(end - digits.data())});
+    }
 
     std::string_view View() const { return {Chars.data(), Length}; }
     std::size_t Size() const { return Length; }

@@ -85,7 +85,6 @@ void TTurnCycle::AdvanceMove() {
             Arrive();
         }
     }
-    Hooks.RedrawBoard();
 }
 
 void TTurnCycle::Arrive() {
@@ -105,7 +104,7 @@ void TTurnCycle::Arrive() {
 }
 
 void TTurnCycle::StartDeletion() {
-    Hooks.SetDeleteFrame(0);
+    Logic.DeleteFrame = 0;
     Hooks.SetChannelEnabled(TChannel::Deleting, true);
 }
 
@@ -139,8 +138,38 @@ void TTurnCycle::SpawnBalls() {
     if (Logic.IsBoardFull()) {
         Hooks.GameOver();
     }
-    Hooks.SetAppearFrame(0);
+    Logic.AppearFrame = 0;
     Hooks.SetChannelEnabled(TChannel::Appearance, true);
+}
+
+// The last frame ends the animation before the board is drawn: the ended cells then show
+// the ball at rest or the empty cell, as the last frame's own pictures would. When a move's
+// first step has already cleared the marks, nothing is left to show or end: the channel
+// stops without the end's line check and autosave, which the move's own arrival brings.
+void TTurnCycle::AdvanceAppearance() {
+    Logic.AppearFrame =
+        static_cast<int16_t>(Logic.AppearFrame < LastAppearFrame ? Logic.AppearFrame + 1 : 0);
+    if (Logic.AppearFrame == LastAppearFrame) {
+        if (Logic.HasMark(MarkAppearing)) {
+            EndAppearance();
+        } else {
+            Hooks.SetChannelEnabled(TChannel::Appearance, false);
+            Logic.AppearFrame = 0;
+        }
+    }
+}
+
+void TTurnCycle::AdvanceDeletion() {
+    Logic.DeleteFrame =
+        static_cast<int16_t>(Logic.DeleteFrame < LastDeleteFrame ? Logic.DeleteFrame + 1 : 1);
+    if (Logic.DeleteFrame == LastDeleteFrame) {
+        if (Logic.HasMark(MarkDeleting)) {
+            EndDeletion();
+        } else {
+            Hooks.SetChannelEnabled(TChannel::Deleting, false);
+            Logic.DeleteFrame = 1;
+        }
+    }
 }
 
 void TTurnCycle::EndAppearance() {
@@ -152,14 +181,14 @@ void TTurnCycle::EndAppearance() {
         Game.InputEnabled = true;
     }
     Hooks.Autosave();
-    Hooks.SetAppearFrame(0);
+    Logic.AppearFrame = 0;
 }
 
 void TTurnCycle::EndDeletion() {
     Logic.ClearTransientMarks();
     Hooks.SetChannelEnabled(TChannel::Deleting, false);
     Game.InputEnabled = true;
-    Hooks.SetDeleteFrame(1);
+    Logic.DeleteFrame = 1;
     Hooks.Autosave();
 }
 
@@ -168,23 +197,27 @@ void TTurnCycle::CancelMove() {
     Logic.MoveStarting = true;
 }
 
-void TTurnCycle::RestartBoard() {
+void TTurnCycle::Interrupt() {
     Game.InputEnabled = true;
     Hooks.SetChannelEnabled(TChannel::Deleting, false);
     Hooks.SetChannelEnabled(TChannel::Choosing, false);
     CancelMove();
-    Logic.ClearBoard();
     Logic.ClearMarks();
-    FillPreview();
-    Logic.NextBank = 0;
-    SpawnBalls();
 }
 
-void TTurnCycle::FillPreview() {
+void TTurnCycle::FreshPreview() {
     TPreview& preview = Logic.Preview;
     for (int i = 0; i < PreviewSize; ++i) {
         preview.Columns[i] = Random.DrawCoordinate();
         preview.Rows[i] = Random.DrawCoordinate();
         preview.Banks[0][i] = Random.DrawColour();
     }
+    Logic.NextBank = 0;
+}
+
+void TTurnCycle::RestartBoard() {
+    Interrupt();
+    Logic.ClearBoard();
+    FreshPreview();
+    SpawnBalls();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "GameHooks.h"
 #include "GameState.h"
 #include "Random.h"
-#include "TurnHooks.h"
 
 // What a press on a board cell led to.
 enum class TPressOutcome : uint8_t {
@@ -13,10 +13,11 @@ enum class TPressOutcome : uint8_t {
 };
 
 // The turn cycle: selecting and moving a ball, the walk, the arrival with its line check,
-// spawning new balls and the ends of the appearance and vanishing animations.
+// spawning new balls, and the appearance and vanishing animations frame by frame to their
+// ends.
 class TTurnCycle {
 public:
-    TTurnCycle(TLogic& logic, TGame& game, TRandomSource& random, TTurnHooks& hooks)
+    TTurnCycle(TLogic& logic, TGame& game, TRandomSource& random, TGameHooks& hooks)
         : Logic(logic), Game(game), Random(random), Hooks(hooks) {}
 
     // A press on board cell (column, row), both 0 to 8.
@@ -29,18 +30,26 @@ public:
     // Places the announced balls on random empty cells and starts their appearance.
     void SpawnBalls();
 
+    // One firing of the Appearance channel: the next frame; the last one ends the appearance.
+    void AdvanceAppearance();
+    // One firing of the Deleting channel: the next frame; the last one ends the vanishing.
+    void AdvanceDeletion();
+    // The appearance's end: its line check, which removes a line without points.
     void EndAppearance();
+    // The vanishing's end: input unlocked.
     void EndDeletion();
 
     // Stops a walk or a pending move at once, so that the next accepted move starts afresh.
     void CancelMove();
-
-    // A fresh board for a new game or a new Time-trial level: input unlocked, every
-    // animation and move stopped, board and marks cleared, a fresh preview, the first spawn.
+    // Nothing of the running game goes on: input unlocked, the walk, the vanishing and the
+    // bounce stopped, every mark cleared.
+    void Interrupt();
+    // Fresh positions and first-bank colours for the four preview entries, the first bank
+    // announced.
+    void FreshPreview();
+    // A fresh board for a new game or a new Time-trial level: the running game interrupted,
+    // the board emptied, a fresh preview and the first spawn.
     void RestartBoard();
-
-    // Fresh positions and first-bank colours for the four preview entries.
-    void FillPreview();
 
 private:
     void Arrive();
@@ -52,5 +61,5 @@ private:
     TLogic& Logic;
     TGame& Game;
     TRandomSource& Random;
-    TTurnHooks& Hooks;
+    TGameHooks& Hooks;
 };

@@ -12,6 +12,16 @@ constexpr std::array<std::string_view, TSkinLayout::Count> LayoutNames{
     "ScoreLeft",    "ScoreTop",     "ScoreDigitWidth", "ScoreDigitHeight", "ScoreDigitStep",
     "PreviewLeft3", "PreviewLeft4", "PreviewTop",      "PreviewBallWidth", "PreviewBallHeight"};
 
+// The range of each layout value, in the order of LayoutNames: the window's size, the size
+// of a piece, or a position, gap or step.
+constexpr TLayoutRange Window{1, MaxWindowSide};
+constexpr TLayoutRange Piece{1, MaxPieceSide};
+constexpr TLayoutRange Offset{-MaxOffset, MaxOffset};
+constexpr std::array<TLayoutRange, TSkinLayout::Count> LayoutRanges{
+    Window, Window, Offset, Offset, Piece,  Piece,  Offset, Offset, Offset,
+    Offset, Offset, Offset, Piece,  Piece,  Offset, Offset, Offset, Piece,
+    Piece,  Offset, Offset, Offset, Offset, Piece,  Piece};
+
 constexpr std::array<std::string_view, SkinImageCount> ImageLabels{
     "Background:", "EmptyCell:",  "BallStrip1:",  "BallStrip2:",  "BallStrip3:",  "BallStrip4:",
     "BallStrip5:", "BallStrip6:", "ScoreDigits:", "ClockDigits:", "PreviewBalls:"};
@@ -102,14 +112,16 @@ bool IsPlainFileName(std::string_view name) {
 }
 
 std::string CheckLayout(const TSkinLayout& layout) {
+    for (int index = 0; index < TSkinLayout::Count; ++index) {
+        const TLayoutRange range = LayoutRange(index);
+        if (layout[index] < range.Min || layout[index] > range.Max) {
+            return std::string(TSkinLayout::Name(index)) + " is " + std::to_string(layout[index]) +
+                   ", outside the " + std::to_string(range.Min) + " to " +
+                   std::to_string(range.Max) + " pixels the game takes for it";
+        }
+    }
     if (layout.CellWidth + layout.CellGapX <= 0 || layout.CellHeight + layout.CellGapY <= 0) {
         return "a cell and its gap must be wider and taller than 0";
-    }
-    // Every picture size, and the window's.
-    for (int index : {0, 1, 4, 5, 12, 13, 17, 18, 23, 24}) {
-        if (layout[index] <= 0) {
-            return std::string(TSkinLayout::Name(index)) + " must be above 0";
-        }
     }
     return {};
 }
@@ -142,6 +154,26 @@ int32_t TSkinLayout::operator[](int index) const {
 
 std::string_view TSkinLayout::Name(int index) {
     return LayoutNames[index];
+}
+
+TLayoutRange LayoutRange(int index) {
+    return LayoutRanges[index];
+}
+
+TPictureLimit MaxPictureSize(TSkinImage image) {
+    switch (image) {
+        case TSkinImage::Background:
+            return {MaxWindowSide, MaxWindowSide};
+        case TSkinImage::EmptyCell:
+            return {MaxPieceSide, MaxPieceSide};
+        case TSkinImage::ScoreDigits:
+        case TSkinImage::ClockDigits:
+            return {10 * MaxPieceSide, MaxPieceSide};
+        case TSkinImage::PreviewBalls:
+            return {6 * MaxPieceSide, MaxPieceSide};
+        default:
+            return {13 * MaxPieceSide, 3 * MaxPieceSide};
+    }
 }
 
 TSkinConfigResult ParseSkinConfig(std::string_view text) {

@@ -72,6 +72,32 @@ struct TSkinData {
     }
 };
 
+// What the game takes of a layout value, in pixels. The bounds keep every sum the game
+// draws, cuts and hits with far inside int, and a skin's pictures to tens of MiB:
+// - the window, 1 to 4096 either way: every 4K screen fits, in either orientation;
+// - a piece (a cell, a digit, a preview ball), 1 to 128 either way: nine cells of 128 are
+//   1152 pixels, past the 1000 x 800 in which mouse presses are taken, so no playable
+//   board needs more, and 240 ball frames of 128 x 128 take 15 MiB;
+// - a position, gap or step, -4096 to 4096: nothing farther lies on a window.
+struct TLayoutRange {
+    int32_t Min;
+    int32_t Max;
+};
+inline constexpr int32_t MaxWindowSide = 4096;
+inline constexpr int32_t MaxPieceSide = 128;
+inline constexpr int32_t MaxOffset = 4096;
+TLayoutRange LayoutRange(int index);
+
+// The largest picture a skin can use for each role: what the game cuts from it at the
+// largest layout (13 x 3 cells for a ball strip, ten digits, six preview balls, one cell)
+// or, for the background, the largest window. The game refuses a larger picture before it
+// reads the picture's pixels.
+struct TPictureLimit {
+    int32_t Width;
+    int32_t Height;
+};
+TPictureLimit MaxPictureSize(TSkinImage image);
+
 struct TSkinConfigResult {
     std::optional<TSkinData> Data;
     std::string Problem;  // why the configuration was refused, for skin authors
@@ -79,9 +105,8 @@ struct TSkinConfigResult {
 
 // Reads "skin.cfg" word by word: the position of a word alone gives its meaning. Refused:
 // fewer than 87 words, a word longer than its place allows, a picture name that is not a
-// plain file name, a layout value that is not a decimal integer, and a layout that cannot
-// be drawn or hit (a cell band of zero or negative width or height, a picture size of zero
-// or below).
+// plain file name, a layout value that is not a decimal integer or lies outside its range
+// (LayoutRange), and a cell band of zero or negative width or height.
 TSkinConfigResult ParseSkinConfig(std::string_view text);
 
 // Writes a configuration that ParseSkinConfig reads back: CR LF between lines, the heading

@@ -7,6 +7,7 @@
 #include "app/MainLoop.h"
 #include "persistence/SettingsFile.h"
 #include "support/BoardText.h"
+#include "support/FakeFileDialogs.h"
 #include "support/FakePlatform.h"
 #include "support/GameFolder.h"
 #include "support/TestSkin.h"
@@ -14,7 +15,7 @@
 // The whole game in a temporary game folder: the solid test skin in the cache, settings
 // written as the test wants them, fakes for the desktop, and a loop driven pass by pass on
 // a manual clock.
-class TGameApp : public TFakePlatform {
+class TGameApp {
 public:
     explicit TGameApp(const TGame& settings = DefaultSettings()) {
         Folder.Write("VyxLines.cfg", FormatSettingsFile(settings));
@@ -37,7 +38,7 @@ public:
         Window = std::make_unique<TForm1>(*World);
         ASSERT_TRUE(ReadSettingsFile(World->Game, Messages));
         ASSERT_TRUE(Window->ApplySettings());
-        World->NewGame();
+        World->Rules.NewGame();
         Window->show();
         Window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
@@ -80,6 +81,13 @@ public:
     }
 
     TGameFolder Folder;
+    TManualTicks Ticks;
+    TRecordingMessageBoxes Messages;
+    TFakeFileDialogs Dialogs;
+    TRecordingDesktop Desktop;
+    TRecordingSound Sound;
+    TGameFolders Folders = TGameFolders::Portable(Folder.Root);
+    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound, Folders};
     std::unique_ptr<TGameWorld> World;
     std::unique_ptr<TForm1> Window;
     std::unique_ptr<TMainLoop> Loop;

@@ -8,12 +8,12 @@
 
 #include "GameApp.h"
 #include "SkinPack.h"
-#include "persistence/GameOverBox.h"
-#include "persistence/InputBox.h"
-#include "persistence/LeadersBox.h"
+#include "dialogs/GameOverBox.h"
+#include "dialogs/InputBox.h"
+#include "dialogs/LeadersBox.h"
+#include "dialogs/OptionsBox.h"
 #include "persistence/LeadersFile.h"
 #include "persistence/SavedGame.h"
-#include "presentation/OptionsBox.h"
 #include "support/ModalDriver.h"
 
 namespace {
@@ -179,7 +179,7 @@ TEST(GameFlow, SixthScoreDigitStartsANewGame) {
     app.Start();
     FillAllButTheCorner(app);
     app.World->Game.Score = 100000;
-    app.World->Renderer.DrawBoard();
+    app.World->Rules.RedrawBoard();
     EXPECT_EQ(app.World->Game.Score, 0U);
     EXPECT_EQ(CountBalls(app.World->Logic), 3);
 }

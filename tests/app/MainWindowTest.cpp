@@ -4,26 +4,122 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "GameApp.h"
 #include "persistence/SettingsFile.h"
+#include "support/ModalDriver.h"
 
 namespace {
 
-// Counts the firings of a channel over passes, with the tick of each firing.
-struct TFirings {
-    std::vector<uint32_t> Ticks;
-};
+// Notes the tick of every look at which a piece of the game changed. A channel's firings
+// show in what its action drives: the walking ball on the board, a frame counter, the clock.
+template <typename Value>
+class TChangeWatch {
+public:
+    TChangeWatch(TGameApp& app, std::function<Value()> read)
+        : App(app), Read(std::move(read)), Last(Read()) {}
 
-TFirings WatchChannel(TGameApp& app, TChannel channel, int passes) {
-    TFirings firings;
-    for (int pass = 0; pass < passes; ++pass) {
-        app.Loop->RunPass();
-        if (app.World->Scheduler.Fired(channel)) {
-            firings.Ticks.push_back(app.Ticks.Now);
+    void Look() {
+        Value now = Read();
+        if (now != Last) {
+            Ticks.push_back(App.Ticks.Now);
+            Last = std::move(now);
         }
     }
-    return firings;
+
+    // Runs passes, looking after each.
+    void Passes(int count) {
+        for (int pass = 0; pass < count; ++pass) {
+            App.Loop->RunPass();
+            Look();
+        }
+    }
+
+    std::vector<uint32_t> Ticks;
+
+private:
+    TGameApp& App;
+    std::function<Value()> Read;
+    Value Last;
+};
+
+// Every gap between two changes is the interval, as near as passes the given milliseconds
+// apart can show it.
+void ExpectGaps(const std::vector<uint32_t>& ticks, uint32_t interval, uint32_t passApart) {
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        EXPECT_GE(ticks[i] - ticks[i - 1], interval) << "change " << i;
+        EXPECT_LT(ticks[i] - ticks[i - 1], interval + passApart) << "change " << i;
+    }
+}
+
+// Looks at every modal dialog once as it opens, then presses its OK button, as a player
+// would; dialogs opened from a dialog are seen too.
+class TDialogInspector {
+public:
+    explicit TDialogInspector(std::function<void(QDialog&)> inspect) {
+        Timer.setInterval(5);
+        QObject::connect(&Timer, &QTimer::timeout, [this, inspect = std::move(inspect)] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || Seen.contains(dialog)) {
+                return;
+            }
+            Seen.append(dialog);
+            Titles.append(dialog->windowTitle());
+            inspect(*dialog);
+            // Pressed from the event loop: a timer does not fire again while its handler
+            // runs, and the press may open the next dialog.
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == "OK") {
+                    QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+                    return;
+                }
+            }
+        });
+        Timer.start();
+    }
+
+    QStringList Titles;
+
+private:
+    QTimer Timer;
+    QList<QPointer<QDialog>> Seen;
+};
+
+TEST(MainWindow, DialogsBelongToTheMainWindowAndStayOnScreenWithIt) {
+    TGameApp app;
+    app.Start();
+    const TModalWatchdog watchdog;
+    QWindow* const mainWindow = app.Window->windowHandle();
+    TDialogInspector inspector([&](QDialog& dialog) {
+        const std::string title = dialog.windowTitle().toStdString();
+        QWindow* owner = dialog.windowHandle()->transientParent();
+        while (owner != nullptr && owner != mainWindow) {
+            owner = owner->transientParent();
+        }
+        EXPECT_EQ(owner, mainWindow) << title;
+        // Some window managers minimise the main window with a dialog; the game waits on
+        // the dialog, so both come back.
+        app.Window->setWindowState(Qt::WindowMinimized);
+        dialog.setWindowState(Qt::WindowMinimized);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !dialog.isMinimized() && !app.Window->isMinimized(); }, 1000))
+            << title;
+    });
+    for (const char* item : {"N13", "N12", "Additional1"}) {
+        app.Window->findChild<QAction*>(item)->trigger();
+    }
+    // No leaders file: ten free places, so the name dialog and the table follow.
+    app.Window->RunGameOverSequence();
+    EXPECT_EQ(inspector.Titles, (QStringList{"Leaders", "About", "Options", "Vyx Zeziz",
+                                             "Enter your name ", "Leaders"}));
+    EXPECT_FALSE(app.Window->isMinimized());
 }
 
 TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
@@ -37,23 +133,23 @@ TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
 
     app.PressCell(0, 3);
     ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Moving));
-    int firings = 0;
-    int appearance = 0;
-    while (app.World->Scheduler.IsEnabled(TChannel::Moving) && firings < 100) {
+    TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
+    TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
+    for (int pass = 0; pass < 100 && app.World->Scheduler.IsEnabled(TChannel::Moving); ++pass) {
         app.Loop->RunPass();
-        firings += app.World->Scheduler.Fired(TChannel::Moving) ? 1 : 0;
+        walk.Look();
         // A channel long idle fires at once: the appearance starts in the arrival's pass.
-        appearance += app.World->Scheduler.Fired(TChannel::Appearance) ? 1 : 0;
+        appearance.Look();
     }
-    EXPECT_EQ(firings, 4) << "three cells take four firings";
+    EXPECT_EQ(walk.Ticks.size(), 4U) << "three cells take four firings: the lift, three steps";
     EXPECT_EQ(app.World->Logic.Board[0][3], 3);
     EXPECT_EQ(app.Sound.Played.size(), 3U + 0U) << "a moving sound per cell entered";
     EXPECT_EQ(app.Sound.Played.front(), "Sfx\\Moving1.wav");
 
     // The spawn after the move appears for 14 firings, then its line check unlocks play.
     ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
-    appearance += static_cast<int>(WatchChannel(app, TChannel::Appearance, 200).Ticks.size());
-    EXPECT_EQ(appearance, 14);
+    appearance.Passes(200);
+    EXPECT_EQ(appearance.Ticks.size(), 14U);
     EXPECT_FALSE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
     EXPECT_EQ(CountMarks(app.World->Logic, MarkAppearing), 0);
     EXPECT_EQ(CountBalls(app.World->Logic), 4);
@@ -66,24 +162,27 @@ TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
                     ".........", ".........", "........."});
     app.PressCell(4, 2);
     app.PressCell(4, 0);
-    int firings = 0;
+    TChangeWatch<int16_t> vanishing(app, [&] { return app.World->Logic.DeleteFrame; });
     while (app.World->Scheduler.IsEnabled(TChannel::Moving)) {
         app.Loop->RunPass();
-        firings += app.World->Scheduler.Fired(TChannel::Deleting) ? 1 : 0;
+        vanishing.Look();
     }
     EXPECT_EQ(app.World->Game.Score, 5U);
     EXPECT_FALSE(app.World->Game.InputEnabled);
     app.PressCell(0, 8);
     EXPECT_EQ(app.World->Logic.CellMarks[0][8], MarkNone);
 
-    while (app.World->Scheduler.IsEnabled(TChannel::Deleting) && firings < 20) {
+    for (int pass = 0; pass < 300 && app.World->Scheduler.IsEnabled(TChannel::Deleting); ++pass) {
+        const std::size_t before = vanishing.Ticks.size();
         app.Loop->RunPass();
-        if (app.World->Scheduler.Fired(TChannel::Deleting)) {
-            ++firings;
-            EXPECT_EQ(app.World->Game.InputEnabled, firings == 13) << "firing " << firings;
+        vanishing.Look();
+        if (vanishing.Ticks.size() > before) {
+            EXPECT_EQ(app.World->Game.InputEnabled, vanishing.Ticks.size() == 13)
+                << "firing " << vanishing.Ticks.size();
         }
     }
-    EXPECT_EQ(firings, 13);
+    EXPECT_EQ(vanishing.Ticks.size(), 13U);
+    ExpectGaps(vanishing.Ticks, 40, TMainLoop::PassMilliseconds);
     EXPECT_EQ(CountBalls(app.World->Logic), 0);
     EXPECT_NE(std::find(app.Sound.Played.begin(), app.Sound.Played.end(), "Sfx\\Deleting1.wav"),
               app.Sound.Played.end());
@@ -95,20 +194,24 @@ TEST(MainWindow, IntervalsFollowTheSpeedsAndAreNeverCutShort) {
         settings.Speeds = {speed, speed, speed, speed};
         TGameApp app(settings);
         app.Start();
-        const TTickScheduler& channels = app.World->Scheduler;
-        EXPECT_EQ(channels.Interval(TChannel::Moving), speed == 0 ? 45U : 27U);
-        for (TChannel channel : {TChannel::Appearance, TChannel::Choosing, TChannel::Deleting}) {
-            EXPECT_EQ(channels.Interval(channel), speed == 0 ? 60U : 24U);
-        }
         app.SetUpBoard({"1........", ".........", ".........", ".........", ".........",
                         ".........", ".........", ".........", "........."});
         app.PressCell(0, 0);
         app.PressCell(8, 8);
-        const TFirings moving = WatchChannel(app, TChannel::Moving, 300);
-        ASSERT_EQ(moving.Ticks.size(), 17U);
-        for (std::size_t i = 1; i < moving.Ticks.size(); ++i) {
-            EXPECT_GE(moving.Ticks[i] - moving.Ticks[i - 1], channels.Interval(TChannel::Moving));
+        TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
+        TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
+        // Passes a millisecond apart, so that the gaps show every interval exactly.
+        for (int pass = 0; pass < 2000; ++pass) {
+            app.Loop->RunPass();
+            app.Ticks.Now -= TMainLoop::PassMilliseconds - 1;
+            walk.Look();
+            appearance.Look();
         }
+        ASSERT_EQ(walk.Ticks.size(), 17U) << "speed " << speed;
+        ExpectGaps(walk.Ticks, speed == 0 ? 45U : 27U, 1);
+        // The spawn after the walk appears at its own pace.
+        ASSERT_EQ(appearance.Ticks.size(), 14U) << "speed " << speed;
+        ExpectGaps(appearance.Ticks, speed == 0 ? 60U : 24U, 1);
     }
 }
 
@@ -123,8 +226,10 @@ TEST(MainWindow, GameStandsStillWhileTheWindowIsInactiveOrADialogIsOpen) {
     dialog.setModal(true);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    const TFirings whileModal = WatchChannel(app, TChannel::Clock, 300);
-    EXPECT_TRUE(whileModal.Ticks.empty());
+    TChangeWatch<std::string> clock(app,
+                                    [&] { return std::string(app.World->Game.TimeText.View()); });
+    clock.Passes(300);
+    EXPECT_TRUE(clock.Ticks.empty()) << "the clock stands while a modal dialog is open";
     EXPECT_EQ(app.World->Game.TimeText, shown);
     dialog.hide();
 
@@ -132,13 +237,13 @@ TEST(MainWindow, GameStandsStillWhileTheWindowIsInactiveOrADialogIsOpen) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    const TFirings whileAway = WatchChannel(app, TChannel::Clock, 300);
-    EXPECT_TRUE(whileAway.Ticks.empty());
+    clock.Passes(300);
+    EXPECT_TRUE(clock.Ticks.empty()) << "the clock stands while another window is active";
 
     app.Window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app.Window.get()));
-    const TFirings back = WatchChannel(app, TChannel::Clock, 1);
-    EXPECT_EQ(back.Ticks.size(), 1U) << "the time away counts towards one second only";
+    clock.Passes(1);
+    EXPECT_EQ(clock.Ticks.size(), 1U) << "the time away counts towards one second only";
     EXPECT_EQ(app.World->Game.TimeText, "0002");
 }
 
@@ -214,9 +319,9 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_FALSE(hard->isChecked());
     EXPECT_TRUE(app.Window->findChild<QAction*>("Medium1")->isChecked());
 
-    // The same level asks too; Yes starts a new game on it.
+    // The same level asks too; the menu unchecked it on the click, and No puts it back.
     QAction* medium = app.Window->findChild<QAction*>("Medium1");
-    app.Messages.Answers.push_back(TMessageAnswer::Yes);
+    app.Messages.Answers.push_back(TMessageAnswer::No);
     medium->trigger();
     EXPECT_EQ(app.Messages.Shown.size(), 2U);
     EXPECT_TRUE(medium->isChecked());
@@ -226,6 +331,19 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_TRUE(hard->isChecked());
     EXPECT_FALSE(medium->isChecked());
     EXPECT_EQ(CountBalls(app.World->Logic), 4);
+
+    // A level the game does not know checks none, and a refused change keeps it so.
+    QAction* easy = app.Window->findChild<QAction*>("Easy1");
+    app.World->Game.Difficulty = 7;
+    for (bool prompted : {false, true}) {
+        if (prompted) {
+            app.Messages.Answers.push_back(TMessageAnswer::No);
+            easy->trigger();
+        } else {
+            app.Window->ShowSettingsInMenu(app.World->Game);
+        }
+        EXPECT_FALSE(easy->isChecked() || medium->isChecked() || hard->isChecked()) << prompted;
+    }
 }
 
 TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {

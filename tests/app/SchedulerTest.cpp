@@ -16,8 +16,8 @@ protected:
     }
 
     TManualTicks Ticks;
-    TAnimationState Animation;
-    TTickScheduler Channels{Animation};
+    TBounceState Bounce;
+    TTickScheduler Channels{Bounce};
 };
 
 TEST_F(Scheduler, ChannelsFireInOrderAtMostOncePerPassAndNeverEarly) {
@@ -40,7 +40,20 @@ TEST_F(Scheduler, ChannelsFireInOrderAtMostOncePerPassAndNeverEarly) {
     EXPECT_EQ(Pass().size(), 5U) << "the clock too, after a second";
     Ticks.Now += 20;
     EXPECT_TRUE(Pass().empty());
-    EXPECT_EQ(Channels.Interval(TChannel::Clock), 1000U);
+}
+
+TEST_F(Scheduler, TheClockKeepsItsSecondWhateverTheAnimationSpeeds) {
+    Channels.Start(Ticks.Now);
+    Channels.SetIntervals({27, 24, 24, 24});
+    Ticks.Now += 999;
+    EXPECT_TRUE(Pass().empty());
+    Ticks.Now += 1;
+    EXPECT_EQ(Pass(), std::vector<TChannel>{TChannel::Clock});
+    Channels.SetIntervals({45, 60, 60, 60});
+    Ticks.Now += 999;
+    EXPECT_TRUE(Pass().empty());
+    Ticks.Now += 1;
+    EXPECT_EQ(Pass(), std::vector<TChannel>{TChannel::Clock});
 }
 
 TEST_F(Scheduler, DisabledChannelFiresAtOnceWhenEnabledAfterItsInterval) {
@@ -71,23 +84,22 @@ TEST_F(Scheduler, ChoosingFiredFlagLastsUntilItsNextPoll) {
     bool seenInOwnAction = false;
     Channels.RunOnce(Ticks, [&](TChannel channel) {
         if (channel == TChannel::Choosing) {
-            seenInOwnAction = Animation.ChoosingFired;
+            seenInOwnAction = Bounce.ChoosingFired;
         }
     });
     EXPECT_TRUE(seenInOwnAction);
-    EXPECT_TRUE(Animation.ChoosingFired) << "still set after the pass, for redraws in between";
-    EXPECT_TRUE(Channels.Fired(TChannel::Choosing));
+    EXPECT_TRUE(Bounce.ChoosingFired) << "still set after the pass, for redraws in between";
     // In the next pass the channels before it still see the flag; its own poll clears it.
     Channels.SetEnabled(TChannel::Moving, true);
     Ticks.Now += 45;
     bool seenByMoving = false;
     Channels.RunOnce(Ticks, [&](TChannel channel) {
         if (channel == TChannel::Moving) {
-            seenByMoving = Animation.ChoosingFired;
+            seenByMoving = Bounce.ChoosingFired;
         }
     });
     EXPECT_TRUE(seenByMoving);
-    EXPECT_FALSE(Animation.ChoosingFired);
+    EXPECT_FALSE(Bounce.ChoosingFired);
 }
 
 }  // namespace

@@ -1,31 +1,37 @@
 #include "FuzzGame.h"
 
 #include "Check.h"
-#include "app/HitTest.h"
+#include "app/PressedCell.h"
 #include "persistence/LeadersFile.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
 #include "platform/FileSystem.h"
 
-TFuzzGame::TFuzzGame() {
+TFuzzGame::TFuzzGame(const std::filesystem::path& gameFolder)
+    : Folders(TGameFolders::Portable(gameFolder)) {
     // The same input must play the same game: the generator is not seeded from the time.
     World.Random.Seed(2005);
     World.SetWindow(*this);
 }
 
 bool TFuzzGame::StartUp() {
+    RemoveStaleTemporaryFiles();
     return ReadSettingsFile(World.Game, Messages) && ApplySettings();
 }
 
 bool TFuzzGame::ApplySettings() {
-    return ::ApplySettings({World.Game, World.Loader, World.Renderer, *this, Messages});
+    if (!::ApplySettings({World.Game, World.Loader, World.Renderer, *this, Messages})) {
+        return false;
+    }
+    World.Rules.RedrawBoard();
+    return true;
 }
 
 void TFuzzGame::BeginFirstGame() {
     if (World.Game.Autoload) {
         World.AutoloadGame();
     } else {
-        World.NewGame();
+        World.Rules.NewGame();
     }
     World.Scheduler.Start(Ticks.Ticks());
     Pass();
@@ -34,7 +40,7 @@ void TFuzzGame::BeginFirstGame() {
 void TFuzzGame::Pass(uint32_t milliseconds) {
     Ticks.Sleep(milliseconds);
     World.PollChannels();
-    World.Renderer.DrawClock();
+    World.Rules.RedrawClock();
 }
 
 bool TFuzzGame::IsAnimating() const {
@@ -85,8 +91,8 @@ void TFuzzGame::PlayTurn() {
 }
 
 void TFuzzGame::Paint() {
-    World.Renderer.DrawBoard();
-    World.Renderer.DrawClock();
+    World.Rules.RedrawBoard();
+    World.Rules.RedrawClock();
 }
 
 bool TFuzzGame::LoadCommand(const std::string& file) {
@@ -94,18 +100,19 @@ bool TFuzzGame::LoadCommand(const std::string& file) {
     if (!LoadGameFrom(Dialogs, World.Logic, World.Game)) {
         return false;
     }
-    World.MakeLoadedGamePlayable();
+    World.Rules.ContinueLoadedGame();
     return true;
 }
 
 void TFuzzGame::RunGameOverSequence() {
-    if (QualifiesForLeaders(World.Game.Score, ReadLeadersTable())) {
+    TLeadersTable expected = ReadLeadersTable();
+    if (QualifiesForLeaders(World.Game.Score, expected)) {
+        PlaceLeader(expected, MakeLeaderEntry(World.Game, "Fuzz"));
         InsertLeader(World.Game, "Fuzz");
-        // Whatever clock and score the game ended with, the next game over reads the table.
-        const std::optional<std::string> table = ReadWholeFile(NativePath(LeadersFileName));
-        Require(table && ParseLeadersTable(*table), "a recorded game must leave a readable table");
+        // Whatever clock and score the game ended with, the table reads back as written.
+        Require(ReadLeadersTable() == expected, "a recorded game must read back from the table");
     }
-    World.NewGame();
+    World.Rules.NewGame();
 }
 
 void TFuzzGame::SetClientSize(int width, int height) {

@@ -1,17 +1,20 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "app/GameWorld.h"
 #include "presentation/ApplySettings.h"
+#include "support/FakeFileDialogs.h"
 #include "support/FakePlatform.h"
 
 // The whole game as start-up builds it, on fake desktop services and a manual clock, with
 // a stand-in for the main window that keeps no widgets: the game-over sequence records a
 // qualifying game under a fixed name and goes on to a new game, as the dialogs would.
-class TFuzzGame final : public TFakePlatform, public TWindowHooks, public TSettingsHost {
+class TFuzzGame final : public TWindowHooks, public TSettingsHost {
 public:
-    TFuzzGame();
+    explicit TFuzzGame(const std::filesystem::path& gameFolder);
 
     // Start-up from the settings file on: false when the game would quit.
     bool StartUp();
@@ -36,13 +39,20 @@ public:
     bool LoadCommand(const std::string& file);
 
     // TWindowHooks
-    void SetCaption(const std::string& caption) override { Caption = caption; }
+    void SetCaption(std::string_view caption) override { Caption = caption; }
     void RunGameOverSequence() override;
     // TSettingsHost
     void ShowSettingsInMenu(const TGame& /*game*/) override {}
     void SetClientSize(int width, int height) override;
     void SetChannelIntervals(const TChannelIntervals& intervals) override;
 
+    TManualTicks Ticks;
+    TRecordingMessageBoxes Messages;
+    TFakeFileDialogs Dialogs;
+    TRecordingDesktop Desktop;
+    TRecordingSound Sound;
+    TGameFolders Folders;
+    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound, Folders};
     TGameWorld World{Platform};
     std::string Caption;
     int ClientWidth = 0;

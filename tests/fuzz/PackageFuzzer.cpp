@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view FuzzedPackage = "Gfx\\Skins\\Fuzzed.lsk";
+constexpr std::string_view FuzzedPackageName = "Fuzzed.lsk";
 
 // What a path outside the cache is: its kind, and a file's bytes or a link's target.
 struct TOutsideEntry {
@@ -92,14 +92,15 @@ void CheckCache(const fs::path& cache) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     TFuzzFolder& folder = FreshFuzzFolder();
-    folder.Write(FuzzedPackage, {reinterpret_cast<const char*>(data), size});
+    folder.Write(std::string(TLoader::SkinsFolder) + std::string(FuzzedPackageName),
+                 {reinterpret_cast<const char*>(data), size});
     const fs::path cache = folder.Game() / "Gfx" / "Cache";
     const TOutside before = Outside(folder.Sandbox(), cache);
 
-    TFuzzGame game;
+    TFuzzGame game(folder.Game());
     Require(game.StartUp(), "the installed settings and skin must load");
     game.World.Loader.ClearSkinCache();
-    game.World.Loader.ExtractSkinPackage(FuzzedPackage);
+    game.World.Loader.ExtractSkinPackage(game.World.Loader.PackagePath(FuzzedPackageName));
     CheckCache(cache);
     RequireUnchanged(before, Outside(folder.Sandbox(), cache),
                      "unpacking may change only the cache");

@@ -8,7 +8,7 @@
 #include "RarWriter.h"
 #include "Seeds.h"
 #include "platform/FileSystem.h"
-#include "skinpackage/Rar5Archive.h"
+#include "platform/Rar5Archive.h"
 
 namespace fs = std::filesystem;
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     folder.Write(std::string(TLoader::CacheFolder) + picture,
                  {reinterpret_cast<const char*>(data + 1), size - 1});
 
-    TFuzzGame game;
+    TFuzzGame game(folder.Game());
     Require(game.StartUp(), "a picture that cannot be used must give way to the default package");
     game.BeginFirstGame();
     for (int turn = 0; turn < 2; ++turn) {

@@ -69,7 +69,7 @@ void Play(TFuzzGame& game, std::string_view steps) {
                 break;
             case 7:
                 game.World.Game.GameMode = step / 8 % 2 == 0 ? ModeClassic : ModeTimeTrial;
-                game.World.NewGame();
+                game.World.Rules.NewGame();
                 break;
         }
     }
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     folder.Write(AutosaveFile, file);
     folder.Write(FuzzedFile, file);
 
-    TFuzzGame game;
+    TFuzzGame game(folder.Game());
     Require(game.StartUp(), "the installed settings and skin must load");
     game.BeginFirstGame();
     Play(game, steps);

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     TFuzzFolder& folder = FreshFuzzFolder();
     folder.Write(SettingsFileName, {reinterpret_cast<const char*>(data), size});
 
-    TFuzzGame game;
+    TFuzzGame game(folder.Game());
     Require(game.StartUp(), "the installed skin must load whatever the settings say");
     game.BeginFirstGame();
     for (int turn = 0; turn < 2; ++turn) {

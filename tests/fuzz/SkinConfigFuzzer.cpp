@@ -11,7 +11,7 @@
 #include "Check.h"
 #include "FuzzFolder.h"
 #include "FuzzGame.h"
-#include "app/HitTest.h"
+#include "app/PressedCell.h"
 
 namespace {
 
@@ -57,14 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     TFuzzFolder& folder = FreshFuzzFolder();
     folder.Write("Gfx\\Cache\\skin.cfg", {reinterpret_cast<const char*>(data), size});
 
-    TFuzzGame game;
+    TFuzzGame game(folder.Game());
     Require(game.StartUp(), "a skin that cannot be used must give way to the default package");
     const TSkinLayout& layout = game.World.Loader.SkinData().Layout;
     CheckHitTest(layout);
     game.BeginFirstGame();
     for (uint32_t difficulty : {DifficultyEasy, DifficultyHard}) {
         game.World.Game.Difficulty = difficulty;
-        game.World.NewGame();
+        game.World.Rules.NewGame();
         game.PlayTurn();
         game.Paint();
     }

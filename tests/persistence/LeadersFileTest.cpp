@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "LeadersTableText.h"
 #include "persistence/LeaderName.h"
 #include "persistence/LeadersFile.h"
 #include "support/GameFolder.h"
+#include "support/LeadersTableText.h"
 
 namespace {
 
@@ -126,44 +126,87 @@ TEST(LeadersFile, ReadsOtherLineEndsAndTrailingText) {
     }
 }
 
-TEST(LeadersFile, ADamagedFileReadsAsAFreshTable) {
-    TGameFolder folder;
-    EXPECT_EQ(ReadLeadersTable(), TLeadersTable{});
+// The sample table with the entries at the given places made fresh.
+TLeadersTable SampleWithFresh(std::initializer_list<int> places) {
+    TLeadersTable table = SampleTable();
+    for (int place : places) {
+        table[place] = TLeaderEntry{};
+    }
+    return table;
+}
 
+TEST(LeadersFile, ADamagedFileKeepsEveryEntryThatCanBeRead) {
     const std::string sample = FormatLeadersTable(SampleTable());
     const auto replaced = [&](std::string_view from, std::string_view to) {
         std::string text = sample;
         text.replace(text.find(from), from.size(), to);
         return text;
     };
-    const std::string damaged[] = {
-        "",
-        "\r\n\r\n\r\n",
-        sample.substr(0, sample.size() - 1),         // nine "/"
-        sample.substr(0, sample.find("P1/")),        // no line of names
-        sample.substr(0, sample.find("09:19") + 5),  // nor its line end
-        replaced("50 40", "50"),                     // nine scores
-        replaced("400", "4oo"),
-        replaced("400", "-400"),
-        replaced("400", "4294967296"),
-        replaced("0 1 2 0", "0 x 2 0"),
-        replaced("0 1 2 0", "0 99999999999 2 0"),
-        replaced("03:13", "03:135"),
-        replaced("03:13", std::string(1 << 20, '9')),
-        replaced("P5/", "P5\r\n"),
+    const std::pair<std::string, TLeadersTable> damaged[] = {
+        {"", TLeadersTable{}},
+        {"\r\n\r\n\r\n", TLeadersTable{}},
+        {sample.substr(0, sample.find("P1/")), TLeadersTable{}},      // no line of names
+        {sample.substr(0, sample.size() - 1), SampleWithFresh({9})},  // nine "/"
+        {replaced("P5/", "P5\r\n"), SampleWithFresh({4, 5, 6, 7, 8, 9})},
+        {replaced("P5/", "P5\rP6/"), SampleWithFresh({4, 5, 6, 7, 8, 9})},
+        {replaced("400", "4oo"), SampleWithFresh({1})},
+        {replaced("400", "-400"), SampleWithFresh({1})},
+        {replaced("400", "4294967296"), SampleWithFresh({1})},
+        {replaced("0 1 2 0", "0 x 2 0"), SampleWithFresh({1})},
+        {replaced("0 1 2 0", "0 99999999999 2 0"), SampleWithFresh({1})},
+        {replaced("00:10 01:11", "00:10\r\n01:11"), TLeadersTable{}},
     };
-    for (const std::string& text : damaged) {
-        EXPECT_FALSE(ParseLeadersTable(text).has_value()) << text.substr(0, 200);
-        folder.Write("leaders.dat", text);
-        EXPECT_EQ(ReadLeadersTable(), TLeadersTable{}) << text.substr(0, 200);
+    for (const auto& [text, expected] : damaged) {
+        EXPECT_EQ(ParseLeadersTable(text), expected) << text.substr(0, 200);
     }
 
+    // A line short of a value loses the entry at its end: the words cannot tell which one
+    // is missing, but no entry takes a value from another line.
+    const TLeadersTable nineScores = ParseLeadersTable(replaced("50 40", "50"));
+    EXPECT_EQ(nineScores[9], TLeaderEntry{});
+    EXPECT_EQ(nineScores[7].Name, "P8");
+    EXPECT_EQ(nineScores[7].Difficulty, 1);
+
     // Shorter times, unknown difficulties and a name of any length still read.
-    const std::string odd = replaced("03:13", "3").replace(sample.find("2 0 \r\n"), 1, "-7");
-    const std::optional<TLeadersTable> read = ParseLeadersTable(odd);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ((*read)[3].Time, "3");
-    EXPECT_EQ((*read)[8].Difficulty, -7);
+    const TLeadersTable odd =
+        ParseLeadersTable(replaced("03:13", "3").replace(sample.find("2 0 \r\n"), 1, "-7"));
+    EXPECT_EQ(odd[3].Time, "3");
+    EXPECT_EQ(odd[8].Difficulty, -7);
+}
+
+TEST(LeadersFile, ATimeLongerThanFiveCharactersIsCutAsTheWriterCutsIt) {
+    TGameFolder folder;
+    const std::string sample = FormatLeadersTable(SampleTable());
+    std::string edited = sample;
+    edited.replace(edited.find("03:13"), 5, "123:45");
+    EXPECT_EQ(ParseLeadersTable(edited)[3].Time, "123:4");
+    std::string huge = sample;
+    huge.replace(huge.find("03:13"), 5, std::string(1 << 20, '9'));
+    TLeadersTable expected = SampleTable();
+    expected[3].Time = "99999";
+    EXPECT_EQ(ParseLeadersTable(huge), expected);
+
+    // The next qualifying game keeps the nine real entries of a hand-edited table.
+    folder.Write("leaders.dat", edited);
+    InsertLeader(FinishedGame(450, DifficultyEasy, "0102"), "New");
+    EXPECT_EQ(Names(ReadLeadersTable()), (std::vector<std::string>{"P1", "New", "P2", "P3", "P4",
+                                                                   "P5", "P6", "P7", "P8", "P9"}));
+    EXPECT_EQ(ReadLeadersTable()[4].Time, "123:4");
+}
+
+TEST(LeadersFile, AFileCutAnywhereMakesUpNothing) {
+    TGameFolder folder;
+    EXPECT_EQ(ReadLeadersTable(), TLeadersTable{}) << "no file at all";
+    const std::string sample = FormatLeadersTable(SampleTable());
+    for (std::size_t length = 0; length < sample.size(); ++length) {
+        const TLeadersTable read = ParseLeadersTable(sample.substr(0, length));
+        for (int place = 0; place < LeadersCount; ++place) {
+            EXPECT_TRUE(read[place] == TLeaderEntry{} || read[place] == SampleTable()[place])
+                << length << " " << place;
+        }
+    }
+    // Only the last name is cut short of its "/".
+    EXPECT_EQ(ParseLeadersTable(sample.substr(0, sample.size() - 2)), SampleWithFresh({9}));
 }
 
 TEST(LeadersFile, RestoringCopiesTheStartingTableOnlyWhenItIsThere) {

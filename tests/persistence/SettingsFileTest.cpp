@@ -193,7 +193,9 @@ TEST(SettingsFile, OddWordsAndValuesStopCleanly) {
         {Replaced(sample, "Mode= 1", "Mode= 99999999999"), 0, 0},
         {Replaced(sample, "Mode= 1", "Mode= 1x"), 0, 0},
         {Replaced(sample, "Mode= 1", "Mode= +-1"), 0, 0},
-        {Replaced(sample, "Difficulty= 2", "Difficulty= -2"), 1, 0},
+        {Replaced(sample, "Difficulty= 2", "Difficulty= 4294967296"), 1, 0},
+        {Replaced(sample, "Difficulty= 2", "Difficulty= -2147483649"), 1, 0},
+        {Replaced(sample, "Difficulty= 2", "Difficulty= +-2"), 1, 0},
         {Replaced(sample, "Difficulty= 2", "Difficulty= " + hugeWord), 1, 0},
         {Replaced(sample, "Autosave= 1", "Autosave= 2"), 1, 2},
     };
@@ -212,6 +214,29 @@ TEST(SettingsFile, OddWordsAndValuesStopCleanly) {
         Replaced(Replaced(sample, "Mode= 1", "Mode= +7"), "Error= 2", "Error= -9"), read));
     EXPECT_EQ(read.GameMode, 7);
     EXPECT_EQ(read.SoundChoices[3], -9);
+}
+
+TEST(SettingsFile, ASignedDifficultyStandsAsItsPatternAndReadsBackTheSame) {
+    TGameFolder folder;
+    TRecordingMessageBoxes messages;
+    const std::string sample(SampleText);
+    const std::pair<std::string, uint32_t> cases[] = {
+        {"-1", 4294967295u}, {"+2", 2u}, {"-2147483648", 2147483648u}, {"4294967295", 4294967295u}};
+    for (const auto& [word, difficulty] : cases) {
+        folder.Write("VyxLines.cfg", Replaced(sample, "Difficulty= 2", "Difficulty= " + word));
+        TGame read = Scribbled();
+        EXPECT_TRUE(ReadSettingsFile(read, messages));
+        EXPECT_EQ(read.Difficulty, difficulty) << word;
+        EXPECT_TRUE(read.Enable) << "every later setting is read too";
+        EXPECT_EQ(read.SoundChoices, SampleSettings().SoundChoices);
+
+        WriteSettingsFile(read, messages);
+        TGame again = Scribbled();
+        EXPECT_TRUE(ReadSettingsFile(again, messages));
+        ExpectSameSettings(again, read);
+    }
+    EXPECT_TRUE(messages.Shown.empty());
+    EXPECT_NE(folder.Read("VyxLines.cfg").find("Difficulty= 4294967295\r\n"), std::string::npos);
 }
 
 TEST(SettingsFile, SpeedsAreClampedToTheirRange) {

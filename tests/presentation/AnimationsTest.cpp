@@ -3,27 +3,13 @@
 #include <vector>
 
 #include "presentation/Animations.h"
-#include "support/BoardText.h"
 #include "support/PresentationWorld.h"
 
 namespace {
 
 class CellAnimations : public testing::Test, protected TPresentationWorld {
 protected:
-    CellAnimations() {
-        Game.InputEnabled = true;
-        Game.Enable = true;
-        Hooks.OnRedraw = [this] { DrawAll(); };
-    }
-
-    // Asks for every cell's picture, as a board redraw does.
-    void DrawAll() {
-        for (int row = 0; row < BoardSize; ++row) {
-            for (int column = 0; column < BoardSize; ++column) {
-                Animations.PictureFor(column, row);
-            }
-        }
-    }
+    CellAnimations() { Game.Enable = true; }
 
     int SoundsOf(TSound sound) const {
         int count = 0;
@@ -38,7 +24,7 @@ TEST_F(CellAnimations, BounceRunsItsCycleAndChimesOncePerCycle) {
     Logic.Board[3][3] = 5;
     Logic.CellMarks[3][3] = MarkSelected;
     Logic.Selection = {5, 3, 3};
-    State.ChoosingFired = true;
+    Bounce.ChoosingFired = true;
     std::vector<int> frames;
     for (int redraw = 0; redraw < 24 + 23; ++redraw) {
         const TCellPicture picture = Animations.PictureFor(3, 3);
@@ -65,11 +51,11 @@ TEST_F(CellAnimations, BounceAdvancesOnlyAfterTheChoosingChannelFired) {
     Logic.Board[8][8] = 2;
     Logic.CellMarks[0][0] = MarkSelected;
     Logic.Selection = {1, 0, 0};
-    State.BounceFrame = 4;
-    State.ChoosingFired = false;
+    Bounce.BounceFrame = 4;
+    Bounce.ChoosingFired = false;
     EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
     EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
-    State.ChoosingFired = true;
+    Bounce.ChoosingFired = true;
     EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
     // Selecting another ball goes on from the current frame.
     Logic.CellMarks[0][0] = MarkNone;
@@ -80,64 +66,36 @@ TEST_F(CellAnimations, BounceAdvancesOnlyAfterTheChoosingChannelFired) {
     EXPECT_EQ(picture.Frame, 3);
 }
 
-TEST_F(CellAnimations, AppearanceEndsAtItsFourteenthFiringWithTheLineCheck) {
-    SetBoard(Logic, {"2222.....", ".........", ".........", ".........", ".........", ".........",
-                     ".........", ".........", "........."});
+TEST_F(CellAnimations, AppearingAndVanishingCellsShowTheTurnCyclesFrames) {
     Logic.Board[4][0] = 2;
     Logic.CellMarks[4][0] = MarkAppearing;
-    Game.InputEnabled = false;
-    Hooks.SetChannelEnabled(TChannel::Appearance, true);
-    for (int firing = 1; firing <= 13; ++firing) {
-        Animations.AdvanceAppearance();
-        EXPECT_EQ(State.AppearFrame, firing);
-        EXPECT_EQ(Animations.PictureFor(4, 0).Frame, 11 + firing);
-    }
-    EXPECT_EQ(Hooks.Autosaves, 0);
-    Animations.AdvanceAppearance();
-    EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Appearance));
-    EXPECT_EQ(CountMarks(Logic, MarkDeleting), 5) << "the new ball completed a line";
-    EXPECT_TRUE(Hooks.IsChannelEnabled(TChannel::Deleting));
-    EXPECT_FALSE(Game.InputEnabled);
-    EXPECT_EQ(Hooks.Autosaves, 1);
-    EXPECT_EQ(Hooks.AppearFrame, 0);
-    EXPECT_EQ(Hooks.Redraws, 14);
-}
-
-TEST_F(CellAnimations, VanishingChimesAtItsFirstFrameAndUnlocksAtItsLast) {
-    for (int column = 0; column < 5; ++column) {
-        Logic.CellMarks[column][2] = MarkDeleting;
-    }
+    Logic.CellMarks[0][2] = MarkDeleting;
+    Logic.CellMarks[1][2] = MarkDeleting;
     Logic.LineColour = 3;
-    Game.InputEnabled = false;
-    Hooks.SetChannelEnabled(TChannel::Deleting, true);
-    State.DeleteFrame = 0;
-    Animations.AdvanceDeletion();
-    EXPECT_EQ(SoundsOf(TSound::Deleting), 5) << "once per vanishing cell, heard as one";
-    EXPECT_EQ(Animations.PictureFor(0, 2).Frame, 25);
-    for (int firing = 2; firing <= 12; ++firing) {
-        Animations.AdvanceDeletion();
-        EXPECT_EQ(Animations.PictureFor(0, 2).Frame, 24 + firing);
+    for (int16_t frame = 0; frame < LastAppearFrame; ++frame) {
+        Logic.AppearFrame = frame;
+        const TCellPicture picture = Animations.PictureFor(4, 0);
+        EXPECT_EQ(picture.Kind, TCellPicture::TKind::Frame);
+        EXPECT_EQ(picture.Frame, 11 + frame);
     }
-    EXPECT_EQ(SoundsOf(TSound::Deleting), 6) << "the redraw of frame 1 inside the test";
-    EXPECT_FALSE(Game.InputEnabled);
-    Animations.AdvanceDeletion();
-    EXPECT_TRUE(Game.InputEnabled);
-    EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Deleting));
-    EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0);
-    EXPECT_EQ(Hooks.DeleteFrame, 1);
-    EXPECT_EQ(Hooks.Autosaves, 1);
-}
+    Logic.AppearFrame = LastAppearFrame;
+    EXPECT_EQ(Animations.PictureFor(4, 0).Kind, TCellPicture::TKind::Still);
 
-TEST_F(CellAnimations, ChannelsStopQuietlyWhenAMoveClearedTheirMarks) {
-    Hooks.SetChannelEnabled(TChannel::Appearance, true);
-    Hooks.SetChannelEnabled(TChannel::Deleting, true);
-    State.AppearFrame = 13;
-    State.DeleteFrame = 12;
-    Animations.AdvanceAppearance();
-    Animations.AdvanceDeletion();
-    EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Appearance));
-    EXPECT_FALSE(Hooks.IsChannelEnabled(TChannel::Deleting));
-    EXPECT_EQ(Hooks.Autosaves, 0);
+    for (int16_t frame = 0; frame < LastDeleteFrame; ++frame) {
+        Logic.DeleteFrame = frame;
+        const TCellPicture picture = Animations.PictureFor(0, 2);
+        EXPECT_EQ(picture.Colour, 3) << "the line's colour";
+        EXPECT_EQ(picture.Frame, 24 + frame);
+        EXPECT_EQ(SoundsOf(TSound::Deleting), frame >= 1 ? 1 : 0) << "chimes at frame 1 only";
+    }
+    Logic.DeleteFrame = LastDeleteFrame;
+    EXPECT_EQ(Animations.PictureFor(0, 2).Kind, TCellPicture::TKind::EmptyCell);
+
+    // Each vanishing cell drawn at the first frame chimes, each start cutting the last off.
+    Logic.DeleteFrame = 1;
+    Animations.PictureFor(0, 2);
+    Animations.PictureFor(1, 2);
+    EXPECT_EQ(SoundsOf(TSound::Deleting), 3);
 }
 
 TEST_F(CellAnimations, CellsWithoutAUsableColourShowNothing) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "presentation/Renderer.h"
+#include "support/BmpHeader.h"
 #include "support/GameFolder.h"
 #include "support/PresentationWorld.h"
 #include "support/TestSkin.h"
@@ -52,7 +53,7 @@ protected:
 };
 
 TEST_F(Drawing, BackBufferTakesTheBackgroundSizeAndCellsTheirPlaces) {
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
     const TSkinLayout& l = Skin.Layout;
     // Column 0 starts one gap right of the board's left; row 0 exactly at its top.
@@ -76,7 +77,7 @@ TEST_F(Drawing, EachColourComesFromItsOwnStrip) {
     Logic.Board[1][1] = -2;
     Logic.Board[2][1] = 1;
     Logic.CellMarks[2][1] = 4;
-    Renderer.DrawBoard();
+    DrawBoard();
     const int stripOfColour[7] = {-1, 0, 2, 1, 4, 3, 5};
     for (int colour = 1; colour <= 6; ++colour) {
         EXPECT_EQ(CellPixel(colour - 1, 0), testskin::StripFrame(stripOfColour[colour], 0, 12))
@@ -94,72 +95,58 @@ TEST_F(Drawing, AnimatedCellsShowTheirFrames) {
     Logic.CellMarks[1][0] = MarkDeleting;  // already empty on the board
     Logic.LineColour = 4;
     Logic.Selection.Colour = 2;
-    State.AppearFrame = 0;
-    State.DeleteFrame = 0;
-    Renderer.DrawBoard();
+    Logic.AppearFrame = 0;
+    Logic.DeleteFrame = 0;
+    DrawBoard();
     // Before the channels' first firing: the last bounce frame and the grown ball.
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 0, 11));
     EXPECT_EQ(CellPixel(1, 0), testskin::StripFrame(4, 1, 12)) << "the line's colour, 4";
 
-    State.AppearFrame = 1;
-    State.DeleteFrame = 1;
-    Renderer.DrawBoard();
+    Logic.AppearFrame = 1;
+    Logic.DeleteFrame = 1;
+    DrawBoard();
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 1, 0));
     EXPECT_EQ(CellPixel(1, 0), testskin::StripFrame(4, 2, 0));
 
-    State.AppearFrame = 13;
-    State.DeleteFrame = 12;
-    Renderer.DrawBoard();
+    Logic.AppearFrame = 13;
+    Logic.DeleteFrame = 12;
+    DrawBoard();
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 1, 12));
     EXPECT_EQ(CellPixel(1, 0), testskin::StripFrame(4, 2, 11));
 
-    State.AppearFrame = 14;
-    State.DeleteFrame = 13;
-    Renderer.DrawBoard();
+    Logic.AppearFrame = 14;
+    Logic.DeleteFrame = 13;
+    DrawBoard();
     EXPECT_EQ(CellPixel(0, 0), testskin::StripFrame(2, 0, 12)) << "the ball at rest";
     EXPECT_EQ(CellPixel(1, 0), testskin::EmptyCell());
 }
 
-TEST_F(Drawing, ScoreShowsFiveDigitsAndRestartsAtASixth) {
+TEST_F(Drawing, ScoreShowsFiveDigitsAndNothingBeyond) {
     Game.Score = 0;
-    Renderer.DrawBoard();
+    DrawBoard();
     for (int position = 0; position < 5; ++position) {
         EXPECT_EQ(ScorePixel(position), testskin::ScoreDigit(0));
     }
     Game.Score = 4071;
-    Renderer.DrawBoard();
+    DrawBoard();
     const int digits[5] = {0, 4, 0, 7, 1};
     for (int position = 0; position < 5; ++position) {
         EXPECT_EQ(ScorePixel(position), testskin::ScoreDigit(digits[position]));
     }
-    EXPECT_EQ(Game.ScoreText, "4071");
     Game.Score = 99999;
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(ScorePixel(0), testskin::ScoreDigit(9));
 
-    int restarts = 0;
-    Renderer.SetScoreOverflowHandler([&] {
-        EXPECT_EQ(Game.Score, 0U);
-        ++restarts;
-    });
-    Game.Score = 100000;
-    Renderer.DrawBoard();
-    EXPECT_EQ(restarts, 1);
-    EXPECT_EQ(Game.ScoreText, "0");
-    EXPECT_EQ(ScorePixel(0), testskin::Background()) << "nothing drawn in that pass";
-
     Game.Score = 4000000000U;  // ten digits, as a hand-made saved game may hold
-    Renderer.DrawBoard();
-    EXPECT_EQ(restarts, 1);
-    EXPECT_EQ(ScorePixel(4), testskin::Background());
+    DrawBoard();
+    for (int position = 0; position < 5; ++position) {
+        EXPECT_EQ(ScorePixel(position), testskin::Background());
+    }
 }
 
-TEST_F(Drawing, ClockSkipsTheThirdPositionAndFillsAnEmptyText) {
-    Renderer.DrawBoard();
-    Game.GameMode = ModeTimeTrial;
-    Renderer.DrawClock();
-    EXPECT_EQ(Game.TimeText, "0500");
-    EXPECT_EQ(ClockPixel(0), testskin::Background()) << "nothing drawn while filling it";
+TEST_F(Drawing, ClockSkipsTheThirdPosition) {
+    Game.TimeText.Assign("0500");
+    DrawBoard();
     Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(0), testskin::ClockDigit(0));
     EXPECT_EQ(ClockPixel(1), testskin::ClockDigit(5));
@@ -170,20 +157,11 @@ TEST_F(Drawing, ClockSkipsTheThirdPositionAndFillsAnEmptyText) {
     Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(1), testskin::ClockDigit(4));
     EXPECT_EQ(ClockPixel(4), testskin::ClockDigit(7));
-
-    Game.TimeText.Clear();
-    Game.GameMode = ModeClassic;
-    Renderer.DrawClock();
-    EXPECT_EQ(Game.TimeText, "0000");
-    Game.TimeText.Clear();
-    Game.GameMode = 5;
-    Renderer.DrawClock();
-    EXPECT_TRUE(Game.TimeText.Empty());
 }
 
 TEST_F(Drawing, UnchangedClockLeavesThePictureAlone) {
     Game.TimeText.Assign("1234");
-    Renderer.DrawBoard();
+    DrawBoard();
     Renderer.DrawClock();
     const uint64_t drawn = Renderer.Version();
     Renderer.DrawClock();
@@ -191,7 +169,7 @@ TEST_F(Drawing, UnchangedClockLeavesThePictureAlone) {
     Game.TimeText.Assign("1235");
     Renderer.DrawClock();
     EXPECT_GT(Renderer.Version(), drawn);
-    Renderer.DrawBoard();
+    DrawBoard();
     Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(4), testskin::ClockDigit(5)) << "redrawn over a fresh board";
 }
@@ -202,24 +180,24 @@ TEST_F(Drawing, PreviewShowsThreeOrFourAnnouncedBalls) {
     Logic.Preview.Banks[1] = {2, 0, 3, 4};
     Logic.Preview.Banks[0] = {6, 6, 6, 6};
     Game.Next = true;
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 0), testskin::PreviewSlot(2)) << "colour 2, slot 2";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 1), testskin::Background()) << "colour 0 leaves a gap";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 2), testskin::PreviewSlot(1)) << "colour 3, slot 1";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 3), testskin::Background());
 
     Game.Difficulty = DifficultyHard;
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::PreviewSlot(2));
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 3), testskin::PreviewSlot(3)) << "colour 4, slot 3";
 
     Game.Next = false;
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::Background());
 
     Game.Next = true;
     Game.Difficulty = 9;
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::Background());
 }
 
@@ -244,8 +222,90 @@ TEST_F(Drawing, PicturesSmallerThanTheLayoutAreCutSafely) {
     Renderer.LoadSkinImages(big, Files, CacheFile("clock.bmp"));
     Logic.Board[8][8] = 3;
     Game.Score = 12;
-    Renderer.DrawBoard();
+    DrawBoard();
     EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
+}
+
+TEST_F(Drawing, PicturesLargerThanASkinCanUseAreRefusedBeforeTheyAreRead) {
+    const auto refusal = [&]() -> std::string {
+        try {
+            Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
+        } catch (const TPictureError& error) {
+            return error.what();
+        }
+        return "loaded";
+    };
+    const auto save = [&](const std::string& name, int width, int height) {
+        ASSERT_TRUE(
+            testskin::Solid(width, height, testskin::Background())
+                .save(QString::fromStdString(Folder.Path(CacheFile(name)).string()), "BMP"));
+    };
+    // The largest pictures a skin can use load; one pixel more does not.
+    save("back.bmp", 4096, 2);
+    save("s3.bmp", 13 * 128, 3 * 128);
+    save("score.bmp", 10 * 128, 128);
+    save("next.bmp", 6 * 128, 128);
+    save("cell.bmp", 128, 128);
+    EXPECT_EQ(refusal(), "loaded");
+    save("back.bmp", 2, 4097);
+    EXPECT_EQ(refusal(),
+              "Cannot load the picture \"Gfx\\Cache\\back.bmp\": it is 2 x 4097 pixels, "
+              "larger than the 4096 x 4096 a skin can use in its place.");
+    save("back.bmp", 160, 150);
+    save("s3.bmp", 13 * 128 + 1, 3);
+    EXPECT_NE(refusal().find("\"Gfx\\Cache\\s3.bmp\": it is 1665 x 3 pixels, larger than the "
+                             "1664 x 384"),
+              std::string::npos);
+    save("s3.bmp", 13 * 10, 3 * 8);
+    save("cell.bmp", 129, 1);
+    EXPECT_NE(refusal().find("cell.bmp\": it is 129 x 1 pixels"), std::string::npos);
+    save("cell.bmp", 10, 8);
+
+    // A picture that claims an enormous size is refused by its header alone.
+    Folder.Write(CacheFile("clock.bmp"), BmpHeaderOnly(16000, 16000));
+    EXPECT_NE(refusal().find("clock.bmp\": it is 16000 x 16000 pixels, larger than the 1280 x 128"),
+              std::string::npos);
+}
+
+TEST_F(Drawing, OnlyTheTopLeftCellOfTheEmptyCellPictureIsDrawn) {
+    QImage cell = testskin::Solid(30, 30, qRgb(1, 2, 3));
+    for (int y = 0; y < Skin.Layout.CellHeight; ++y) {
+        for (int x = 0; x < Skin.Layout.CellWidth; ++x) {
+            cell.setPixel(x, y, testskin::EmptyCell());
+        }
+    }
+    ASSERT_TRUE(
+        cell.save(QString::fromStdString(Folder.Path(CacheFile("cell.bmp")).string()), "BMP"));
+    Renderer.LoadSkinImages(Skin.Layout, Files, CacheFile("clock.bmp"));
+    DrawBoard();
+    const TSkinLayout& l = Skin.Layout;
+    const int right = l.BoardDrawLeft + 9 * (l.CellWidth + l.CellGapX);
+    const int bottom = l.BoardDrawTop + 9 * (l.CellHeight + l.CellGapY) - l.CellGapY;
+    EXPECT_EQ(Pixel(right - 1, bottom - 1), testskin::EmptyCell());
+    EXPECT_EQ(Pixel(right, bottom - 1), testskin::Background());
+    EXPECT_EQ(Pixel(right - 1, bottom), testskin::Background());
+}
+
+TEST_F(Drawing, TheLargestAndSmallestLayoutsStayFarInsideTheNumbers) {
+    // Every value at the end of its range, drawn from the small test pictures.
+    for (const bool largest : {true, false}) {
+        TSkinLayout layout;
+        for (int i = 0; i < TSkinLayout::Count; ++i) {
+            const TLayoutRange range = LayoutRange(i);
+            layout[i] = largest ? range.Max : range.Min;
+        }
+        if (!largest) {
+            layout.CellGapX = layout.CellGapY = 0;
+        }
+        Renderer.LoadSkinImages(layout, Files, CacheFile("clock.bmp"));
+        Logic.Board[8][8] = 3;
+        Game.Score = 99999;
+        Game.Next = true;
+        Game.TimeText.Assign("9959");
+        DrawBoard();
+        Renderer.DrawClock();
+        EXPECT_EQ(Renderer.BackBuffer().size(), QSize(160, 150));
+    }
 }
 
 }  // namespace

@@ -27,13 +27,13 @@ void SetUpBusyBoard(TPresentationWorld& world) {
     }
     world.Logic.CellMarks[4][4] = MarkSelected;
     world.Logic.Selection = {world.Logic.Board[4][4], 4, 4};
-    world.State.BounceFrame = 5;
+    world.Bounce.BounceFrame = 5;
     world.Logic.CellMarks[1][7] = MarkAppearing;
-    world.State.AppearFrame = 7;
+    world.Logic.AppearFrame = 7;
     world.Logic.Board[7][1] = 0;
     world.Logic.CellMarks[7][1] = MarkDeleting;
     world.Logic.LineColour = 2;
-    world.State.DeleteFrame = 5;
+    world.Logic.DeleteFrame = 5;
     world.Game.Score = 1234;
     world.Game.TimeText.Assign("0347");
     world.Game.Difficulty = DifficultyHard;
@@ -50,14 +50,14 @@ TEST_P(ShippedSkins, DrawAFullBoardThroughTheGamesRenderer) {
                                folder.Path("Gfx\\Skins\\" + name + ".lsk"));
     TRecordingMessageBoxes messages;
     TLoader loader(messages);
-    loader.ExtractSkinPackage("Gfx\\Skins\\" + name + ".lsk");
+    loader.ExtractSkinPackage(folder.Path("Gfx\\Skins\\" + name + ".lsk"));
     TQuietSettingsHost host;
     ASSERT_TRUE(ApplySettings({Game, loader, Renderer, host, messages}));
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(loader.SkinData().SkinName, name);
 
     SetUpBusyBoard(*this);
-    Renderer.DrawBoard();
+    DrawBoard();
     Renderer.DrawClock();
     const QImage& board = Renderer.BackBuffer();
     EXPECT_EQ(board.size(), host.Size) << "the background fills the window";
@@ -68,7 +68,7 @@ TEST_P(ShippedSkins, DrawAFullBoardThroughTheGamesRenderer) {
     TPresentationWorld bare;
     bare.Renderer.LoadSkinImages(
         l, Game.SkinFiles, "Gfx\\Cache\\" + loader.SkinData().ImageFile(TSkinImage::ClockDigits));
-    bare.Renderer.DrawBoard();
+    bare.DrawBoard();
     for (int column = 0; column < BoardSize; ++column) {
         for (int row = 0; row < BoardSize; ++row) {
             const QPoint centre(

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "RarWriter.h"
@@ -31,15 +32,17 @@ public:
 class SkinLoader : public testing::Test, protected TPresentationWorld {
 protected:
     // Packs the solid test skin, named as given and with the given window width, into
-    // "Gfx\Skins\<file>".
-    void InstallPackage(const std::string& file, const std::string& skinName, int width = 160) {
+    // "<base>Gfx\Skins\<file>".
+    void InstallPackage(const std::string& file, const std::string& skinName, int width = 160,
+                        const std::string& base = "") {
         TSkinData skin = testskin::Data(skinName);
         skin.Layout.WindowWidth = width;
         const std::filesystem::path folder = Folder.Root / ("unpacked-" + file);
         testskin::Write(folder, skin);
         std::ostringstream out;
         std::ostringstream err;
-        ASSERT_TRUE(PackSkinFolder(folder, Folder.Path("Gfx\\Skins\\" + file), out, err))
+        std::filesystem::create_directories(Folder.Path(base + "Gfx\\Skins"));
+        ASSERT_TRUE(PackSkinFolder(folder, Folder.Path(base + "Gfx\\Skins\\" + file), out, err))
             << err.str();
     }
 
@@ -85,7 +88,16 @@ TEST_F(SkinLoader, EmptyCacheIsFilledFromTheDefaultPackage) {
     EXPECT_EQ(Game.SkinFiles.Background, "Gfx\\Cache\\back.bmp");
     EXPECT_EQ(Game.SkinFiles.BallStrips[5], "Gfx\\Cache\\s6.bmp");
     EXPECT_EQ(Game.SkinFiles.PreviewBalls, "Gfx\\Cache\\next.bmp");
-    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(170, 150)) << "drawn once";
+    DrawBoard();
+    EXPECT_EQ(Renderer.BackBuffer().size(), QSize(170, 150)) << "the skin's own background";
+
+    // Sound choices of any 32-bit value name their files as they stand.
+    Game.SoundChoices = {2147483647, -2147483647 - 1, -1, 2};
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(Game.SoundFile(TSound::Choosing), "Sfx\\Selecting2147483648.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Moving), "Sfx\\Moving-2147483647.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Deleting), "Sfx\\Deleting0.wav");
+    EXPECT_EQ(Game.SoundFile(TSound::Error), "Sfx\\Error3.wav");
 }
 
 TEST_F(SkinLoader, ValidCacheIsUsedWithoutOpeningAnyPackage) {
@@ -112,6 +124,39 @@ TEST_F(SkinLoader, WithoutTheDefaultTheFirstPackageFoundIsUsed) {
     EXPECT_EQ(Loader.SkinData().SkinName, "Amber");
 }
 
+// An installed game offers its shipped packages and the player's own together; on an equal
+// file name the player's package is the one offered, unpacked, and taken as the default.
+TEST_F(SkinLoader, ThePlayersPackageWinsOverAShippedOneOfTheSameName) {
+    InstallPackage("Buttons.lsk", "Shipped", 170, "Shipped\\");
+    InstallPackage("Amber.lsk", "Amber", 160, "Shipped\\");
+    InstallPackage("Buttons.lsk", "Mine", 180);
+    InstallPackage("Zinc.lsk", "Zinc");
+    TLoader loader(Messages, {Folder.Path("Shipped\\Gfx\\Skins"), Folder.Path("Gfx\\Skins")});
+    std::vector<std::pair<std::string, std::filesystem::path>> packages;
+    for (const auto& package : loader.Packages()) {
+        packages.emplace_back(package);
+    }
+    EXPECT_EQ(packages, (std::vector<std::pair<std::string, std::filesystem::path>>{
+                            {"Amber.lsk", Folder.Path("Shipped\\Gfx\\Skins\\Amber.lsk")},
+                            {"Buttons.lsk", Folder.Path("Gfx\\Skins\\Buttons.lsk")},
+                            {"Zinc.lsk", Folder.Path("Gfx\\Skins\\Zinc.lsk")}}));
+    EXPECT_EQ(loader.PackagePath("Amber.lsk"), Folder.Path("Shipped\\Gfx\\Skins\\Amber.lsk"));
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Host, Messages}));
+    EXPECT_EQ(loader.SkinData().SkinName, "Mine");
+    EXPECT_EQ(Host.ClientSize.first, 180);
+
+    // Without the player's default the shipped one serves; without any default, the first
+    // name of both folders together.
+    std::filesystem::remove(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
+    loader.ClearSkinCache();
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Host, Messages}));
+    EXPECT_EQ(loader.SkinData().SkinName, "Shipped");
+    std::filesystem::remove(Folder.Path("Shipped\\Gfx\\Skins\\Buttons.lsk"));
+    EXPECT_EQ(loader.ChooseSkinPackage(), TLoader::TPackageChoice::FirstFound);
+    EXPECT_EQ(loader.FoundPackage(), "Amber.lsk");
+    EXPECT_TRUE(Messages.Shown.empty());
+}
+
 TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
     Folder.Write("Gfx\\Cache\\stale.bmp", "left over");
     EXPECT_EQ(Loader.ChooseSkinPackage(), TLoader::TPackageChoice::None);
@@ -127,8 +172,8 @@ TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
 
 TEST_F(SkinLoader, PackageThatIsNoArchiveCannotBeOpened) {
     Folder.Write("Gfx\\Skins\\Buttons.lsk", "PK\x03\x04 a zip file is no skin");
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Buttons.lsk");
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Missing.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Missing.lsk"));
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{OpenFailure, OpenFailure}));
     EXPECT_EQ(Messages.Shown[0].Caption, "Skin extract error");
     EXPECT_EQ(Messages.Shown[0].Icon, TMessageIcon::Stop);
@@ -140,7 +185,7 @@ TEST_F(SkinLoader, EntryThatCannotBeExtractedStopsAndKeepsWhatCameBefore) {
     writer.AddFile("..\\escape.bmp", "BM outside");
     writer.AddFile("after.bmp", "BM after");
     InstallRawPackage("Bad.lsk", writer);
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Bad.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Bad.lsk"));
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{EntryFailure});
     EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\first.bmp"));
     EXPECT_FALSE(Folder.Exists("Gfx\\escape.bmp"));
@@ -156,7 +201,7 @@ TEST_F(SkinLoader, DamagedHeaderHasItsOwnMessage) {
     const std::size_t second = 7 + 13 + (32 + 9) + 8;
     bytes[second] = static_cast<char>(bytes[second] ^ 0x5A);
     Folder.Write("Gfx\\Skins\\Torn.lsk", bytes);
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Torn.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Torn.lsk"));
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{HeaderFailure});
     EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\first.bmp"));
 }
@@ -190,7 +235,7 @@ TEST_F(SkinLoader, FoldersAPackageLeftInTheCacheGoWithIt) {
     writer.AddUnusualEntry({"back.bmp", "", TRarHostOs::Win32, 0x10, 0});
     writer.AddFile("back.bmp\\inside.bmp", "BM");
     InstallRawPackage("Hostile.lsk", writer);
-    Loader.ExtractSkinPackage("Gfx\\Skins\\Hostile.lsk");
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Hostile.lsk"));
     ASSERT_TRUE(std::filesystem::is_directory(Folder.Path("Gfx\\Cache\\skin.cfg")));
 
     ASSERT_TRUE(Apply());
@@ -205,6 +250,91 @@ TEST_F(SkinLoader, BrokenDefaultPackageEndsTheGame) {
     InstallRawPackage("Buttons.lsk", writer);
     EXPECT_FALSE(Apply());
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+}
+
+TEST_F(SkinLoader, ASkinBeyondTheLimitsGivesWayToTheDefault) {
+    InstallPackage("Buttons.lsk", "Buttons", 200);
+    // Cells this large once made every start cut gigabytes of frames.
+    TSkinData huge = testskin::Data("Huge");
+    testskin::Write(Folder.Path("Gfx\\Cache"), huge);
+    huge.Layout.CellWidth = 2000000000;
+    Folder.Write("Gfx\\Cache\\skin.cfg", FormatSkinConfig(huge));
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+
+    // A background larger than any window is refused before it is read, and the default
+    // takes the skin's place again.
+    Messages.Shown.clear();
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("Wide"));
+    testskin::Solid(4097, 3, testskin::Background())
+        .save(QString::fromStdString(Folder.Path("Gfx\\Cache\\back.bmp").string()), "BMP");
+    ASSERT_TRUE(Apply());
+    ASSERT_EQ(Messages.Shown.size(), 1U);
+    EXPECT_NE(Messages.Shown[0].Text.find("it is 4097 x 3 pixels"), std::string::npos)
+        << Messages.Shown[0].Text;
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+    EXPECT_EQ(Host.ClientSize.first, 200);
+}
+
+TEST_F(SkinLoader, ARefusedSkinWithNoPackageToFallBackOnIsToldOnce) {
+    TSkinData skin = testskin::Data("Broken");
+    testskin::Write(Folder.Path("Gfx\\Cache"), skin);
+    skin.Layout.WindowWidth = 5000;
+    Folder.Write("Gfx\\Cache\\skin.cfg", FormatSkinConfig(skin));
+    EXPECT_FALSE(Apply());
+    EXPECT_EQ(MessageTexts(),
+              (std::vector<std::string>{"Can not find skin!",
+                                        "Skins are unavailable.\nPlease, (re-)install skins"}));
+
+    // A cached skin that lost a picture, with no package: the picture's error, then the
+    // missing packages, and the emptied cache is not read again.
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data("Torn"));
+    std::filesystem::remove(Folder.Path("Gfx\\Cache\\s2.bmp"));
+    Messages.Shown.clear();
+    EXPECT_FALSE(Apply());
+    ASSERT_EQ(Messages.Shown.size(), 2U) << MessageTexts().back();
+    EXPECT_NE(Messages.Shown[0].Text.find("Gfx\\Cache\\s2.bmp"), std::string::npos);
+    EXPECT_EQ(Messages.Shown[1].Text, "Skins are unavailable.\nPlease, (re-)install skins");
+
+    // Nor is it told again when the default package holds no usable skin either.
+    TRarWriter writer;
+    writer.AddFile("only.bmp", "BM no configuration");
+    InstallRawPackage("Buttons.lsk", writer);
+    testskin::Write(Folder.Path("Gfx\\Cache"), skin);
+    Messages.Shown.clear();
+    EXPECT_FALSE(Apply());
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+}
+
+TEST_F(SkinLoader, NamesInsideAPackageMayBeInAnyCase) {
+    TSkinData skin = testskin::Data("Shouting");
+    const std::filesystem::path folder = Folder.Root / "unpacked";
+    testskin::Write(folder, skin);
+    // Made where file names ignore case: every file in capitals, skin.cfg unchanged inside.
+    for (const std::string& name : ListFiles(folder, "*")) {
+        std::string upper = name;
+        for (char& c : upper) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        std::filesystem::rename(folder / name, folder / upper);
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_TRUE(PackSkinFolder(folder, Folder.Path("Gfx\\Skins\\Buttons.lsk"), out, err));
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty()) << MessageTexts().front();
+    EXPECT_EQ(Loader.SkinData().SkinName, "Shouting");
+    EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\SKIN.CFG"));
+    EXPECT_EQ(Game.SkinFiles.BallStrips[2], "Gfx\\Cache\\S3.BMP");
+    DrawBoard();
+    EXPECT_EQ(Renderer.BackBuffer().pixel(0, 0), testskin::Background());
+
+    // The cache stays valid for the next start: nothing is unpacked again.
+    std::filesystem::remove(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Shouting");
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 namespace {
 
 // Thousands of seeded games of random legal moves, driven the way the main loop drives
-// them: each pass fires the Moving, Appearance and Deleting channels that are due, and the
-// player presses cells between passes, during walks and animations too. After every call
-// into the engine the game's invariants are checked.
+// them: each pass fires the Moving, Appearance and Deleting channels that are due, through
+// the rules' own channel actions, and the player presses cells between passes, during walks
+// and animations too. After every call into the rules the game's invariants are checked.
 class TSelfPlay {
 public:
     TSelfPlay(uint64_t seed, uint32_t difficulty) : Random(seed), Player(seed * 7919 + 1) {
@@ -33,11 +33,11 @@ public:
 
     int LinesScored = 0;
     int LinesFromSpawns = 0;
+    int AppearancesEnded = 0;
 
 private:
     void StartGame() {
-        World.Game.Score = 0;
-        World.Turns.RestartBoard();
+        World.Rules.NewGame();
         EXPECT_EQ(CountBalls(World.Logic), BallsPerSpawn(World.Game.Difficulty));
         GameStarted = true;
     }
@@ -46,13 +46,13 @@ private:
         // Channels fire when their interval has passed; the player's timing varies which
         // of them are due in a pass.
         if (World.Enabled(TChannel::Moving) && Chance(4, 5)) {
-            Checked([this] { AdvanceMove(); });
+            Checked([this] { FireMoving(); });
         }
         if (World.Enabled(TChannel::Appearance) && Chance(2, 3)) {
-            Checked([this] { AdvanceAppearance(); });
+            Checked([this] { FireAppearance(); });
         }
         if (World.Enabled(TChannel::Deleting) && Chance(2, 3)) {
-            Checked([this] { AdvanceDeletion(); });
+            Checked([this] { FireDeleting(); });
         }
         if (Chance(1, 3)) {
             Checked([this] { PlayerActs(); });
@@ -107,12 +107,15 @@ private:
         if (!World.Game.InputEnabled) {
             EXPECT_TRUE(World.Enabled(TChannel::Deleting)) << "input stays locked after a line";
         }
+        // An animation's last frame ends it at once: no counter rests on it.
+        EXPECT_TRUE(logic.AppearFrame >= 0 && logic.AppearFrame < LastAppearFrame);
+        EXPECT_TRUE(logic.DeleteFrame >= 0 && logic.DeleteFrame < LastDeleteFrame);
     }
 
-    void AdvanceMove() {
+    void FireMoving() {
         const bool lifting = World.Logic.MoveStarting;
         const bool firstStep = !lifting && !Entered;
-        World.Turns.AdvanceMove();
+        World.Rules.FireChannel(TChannel::Moving);
         if (lifting) {
             Expected = -1;
             Entered = false;
@@ -136,37 +139,24 @@ private:
         }
     }
 
-    void AdvanceAppearance() {
-        const int16_t frame = World.Hooks.AppearFrame;
-        World.Hooks.AppearFrame = static_cast<int16_t>(frame <= 13 ? frame + 1 : 0);
-        if (World.Hooks.AppearFrame != 14) {
-            Expected = 0;
+    // An appearance that ends checks for a line and autosaves; one whose marks the player's
+    // move has cleared stops without either, and no ball comes or goes.
+    void FireAppearance() {
+        const int autosaves = World.Hooks.Autosaves;
+        World.Rules.FireChannel(TChannel::Appearance);
+        Expected = 0;
+        if (World.Hooks.Autosaves == autosaves) {
             return;
         }
-        if (CountMarks(World.Logic, MarkAppearing) == 0) {
-            // The player's move cleared the marks: nothing is left to appear.
-            World.Hooks.SetChannelEnabled(TChannel::Appearance, false);
-            return;
-        }
-        World.Turns.EndAppearance();
         const int removed = CountMarks(World.Logic, MarkDeleting);
         LinesFromSpawns += removed > 0 ? 1 : 0;
         Expected = -removed;
+        ++AppearancesEnded;
     }
 
-    void AdvanceDeletion() {
-        const int16_t frame = World.Hooks.DeleteFrame;
-        World.Hooks.DeleteFrame = static_cast<int16_t>(frame <= 12 ? frame + 1 : 1);
+    void FireDeleting() {
+        World.Rules.FireChannel(TChannel::Deleting);
         Expected = 0;
-        if (World.Hooks.DeleteFrame != 13) {
-            return;
-        }
-        if (CountMarks(World.Logic, MarkDeleting) == 0) {
-            // The player's move cleared the marks: nothing is left to vanish.
-            World.Hooks.SetChannelEnabled(TChannel::Deleting, false);
-            return;
-        }
-        World.Turns.EndDeletion();
     }
 
     // Presses a ball and then a target; prefers moves that complete a line, so that the
@@ -223,18 +213,21 @@ private:
 TEST(SelfPlay, ThousandsOfRandomGamesKeepTheRules) {
     int linesScored = 0;
     int linesFromSpawns = 0;
+    int appearancesEnded = 0;
     for (uint64_t seed = 1; seed <= 30; ++seed) {
         for (uint32_t difficulty : {DifficultyEasy, DifficultyMedium, DifficultyHard}) {
             TSelfPlay play(seed, difficulty);
             play.Play(25);
             linesScored += play.LinesScored;
             linesFromSpawns += play.LinesFromSpawns;
+            appearancesEnded += play.AppearancesEnded;
             ASSERT_FALSE(HasFailure()) << "seed " << seed << ", difficulty " << difficulty;
         }
     }
     // The games must have walked the scoring paths, not only filled boards.
     EXPECT_GT(linesScored, 500);
     EXPECT_GT(linesFromSpawns, 20);
+    EXPECT_GT(appearancesEnded, 10000);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -141,6 +142,40 @@ TEST(SkinConfig, LayoutsThatCannotBeDrawnOrHitAreRefused) {
     }
     const TSkinConfigResult result = withLayout(17, 0);
     EXPECT_NE(result.Problem.find("ScoreDigitWidth"), std::string::npos) << result.Problem;
+}
+
+TEST(SkinConfig, EveryValueIsBoundedToWhatAScreenCanShow) {
+    const auto withLayout = [](std::string_view name, int32_t value) {
+        TSkinData skin = SampleSkin();
+        for (int i = 0; i < TSkinLayout::Count; ++i) {
+            if (TSkinLayout::Name(i) == name) {
+                skin.Layout[i] = value;
+            }
+        }
+        return ParseSkinConfig(FormatSkinConfig(skin));
+    };
+    const std::pair<std::string_view, std::pair<int32_t, int32_t>> bounds[] = {
+        {"WindowWidth", {1, 4096}},        {"WindowHeight", {1, 4096}},
+        {"CellWidth", {1, 128}},           {"CellHeight", {1, 128}},
+        {"ClockDigitWidth", {1, 128}},     {"ScoreDigitHeight", {1, 128}},
+        {"PreviewBallWidth", {1, 128}},    {"PreviewBallHeight", {1, 128}},
+        {"BoardLeft", {-4096, 4096}},      {"CellGapX", {-13, 4096}},
+        {"CellGapY", {-14, 4096}},         {"BoardDrawTop", {-4096, 4096}},
+        {"ClockDigitStep", {-4096, 4096}}, {"ScoreLeft", {-4096, 4096}},
+        {"PreviewLeft4", {-4096, 4096}},   {"PreviewTop", {-4096, 4096}},
+    };
+    for (const auto& [name, range] : bounds) {
+        EXPECT_TRUE(withLayout(name, range.first).Data) << name << " " << range.first;
+        EXPECT_TRUE(withLayout(name, range.second).Data) << name << " " << range.second;
+        EXPECT_FALSE(withLayout(name, range.second + 1).Data) << name;
+        EXPECT_FALSE(withLayout(name, std::numeric_limits<int32_t>::max()).Data) << name;
+        EXPECT_FALSE(withLayout(name, std::numeric_limits<int32_t>::min()).Data) << name;
+    }
+    // The refusal names the value and what the game takes.
+    EXPECT_EQ(withLayout("CellHeight", 5000).Problem,
+              "CellHeight is 5000, outside the 1 to 128 pixels the game takes for it");
+    EXPECT_EQ(withLayout("BoardTop", -4097).Problem,
+              "BoardTop is -4097, outside the -4096 to 4096 pixels the game takes for it");
 }
 
 }  // namespace

@@ -17,6 +17,16 @@ inline void SetBoard(TLogic& logic, const std::array<const char*, BoardSize>& ro
     }
 }
 
+// Fills every cell but (8, 8), in a pattern without any line.
+inline void FillAllButOne(TLogic& logic) {
+    for (int column = 0; column < BoardSize; ++column) {
+        for (int row = 0; row < BoardSize; ++row) {
+            logic.Board[column][row] = static_cast<int16_t>(1 + (column * 2 + row) % 6);
+        }
+    }
+    logic.Board[8][8] = 0;
+}
+
 inline int CountBalls(const TLogic& logic) {
     int count = 0;
     for (const auto& column : logic.Board) {

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "persistence/GameOverHost.h"
+#include "dialogs/GameOverHost.h"
 
 // Counts what the side dialogs ask of the main window.
 class TFakeGameOverHost : public TGameOverHost {

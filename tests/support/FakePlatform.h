@@ -3,11 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Platform.h"
 #include "platform/Desktop.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TickSource.h"
-#include "support/FakeFileDialogs.h"
 #include "support/RecordingMessageBoxes.h"
 
 // A clock the test moves: sleeping advances it, nothing waits.
@@ -32,18 +30,4 @@ public:
     }
     std::vector<std::string> Urls;
     std::vector<std::string> Help;
-};
-
-// Every desktop service faked, handed to the game as one platform.
-struct TFakePlatform {
-    TFakePlatform() = default;
-    TFakePlatform(const TFakePlatform&) = delete;
-    TFakePlatform& operator=(const TFakePlatform&) = delete;
-
-    TManualTicks Ticks;
-    TRecordingMessageBoxes Messages;
-    TFakeFileDialogs Dialogs;
-    TRecordingDesktop Desktop;
-    TRecordingSound Sound;
-    TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound};
 };

@@ -2,17 +2,20 @@
 
 #include "presentation/Renderer.h"
 #include "support/RecordingHooks.h"
-#include "support/ScriptedRandom.h"
 
-// The rules engine with the animations and the renderer the game draws with, on recorded
-// hooks and scripted draws.
+// The animations and the renderer the game draws with, on recorded hooks.
 struct TPresentationWorld {
+    // The board's whole picture, its parts in the order the rules draw them.
+    void DrawBoard() {
+        Renderer.DrawCells();
+        Renderer.DrawScore();
+        Renderer.DrawPreview();
+    }
+
     TLogic Logic;
     TGame Game;
-    TScriptedRandom Random;
     TRecordingHooks Hooks;
-    TTurnCycle Turns{Logic, Game, Random, Hooks};
-    TAnimationState State;
-    TAnimations Animations{State, Logic, Game, Turns, Hooks};
+    TBounceState Bounce;
+    TAnimations Animations{Bounce, Logic, Game, Hooks};
     TRenderer Renderer{Logic, Game, Animations};
 };

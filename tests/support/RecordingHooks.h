@@ -2,13 +2,17 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
-#include "rules/TurnHooks.h"
+#include "rules/GameHooks.h"
 
-// Stands in for the main loop: keeps the channel switches and frame counters the engine
-// sets and records everything else it asks for.
-class TRecordingHooks : public TTurnHooks {
+// The parts of the pictures the rules ask for.
+enum class TDrawing : uint8_t { Cells, Score, Preview, Clock };
+
+// Stands in for the rest of the game: keeps the channel switches the rules set and records
+// everything else they ask for.
+class TRecordingHooks : public TGameHooks {
 public:
     void SetChannelEnabled(TChannel channel, bool enabled) override {
         Enabled[static_cast<int>(channel)] = enabled;
@@ -16,14 +20,10 @@ public:
     bool IsChannelEnabled(TChannel channel) const override {
         return Enabled[static_cast<int>(channel)];
     }
-    void SetAppearFrame(int16_t frame) override { AppearFrame = frame; }
-    void SetDeleteFrame(int16_t frame) override { DeleteFrame = frame; }
-    void RedrawBoard() override {
-        ++Redraws;
-        if (OnRedraw) {
-            OnRedraw();
-        }
-    }
+    void DrawCells() override { Draw(TDrawing::Cells); }
+    void DrawScore() override { Draw(TDrawing::Score); }
+    void DrawPreview() override { Draw(TDrawing::Preview); }
+    void DrawClock() override { Draw(TDrawing::Clock); }
     void PlaySound(TSound sound) override { Sounds.push_back(sound); }
     void Autosave() override { ++Autosaves; }
     void GameOver() override {
@@ -32,14 +32,23 @@ public:
             OnGameOver();
         }
     }
+    void ShowCaption(std::string_view caption) override { Caption = caption; }
 
     std::array<bool, ChannelCount> Enabled{};
-    int16_t AppearFrame = -1;
-    int16_t DeleteFrame = -1;
-    int Redraws = 0;
+    std::vector<TDrawing> Drawings;
     std::vector<TSound> Sounds;
     int Autosaves = 0;
     int GameOvers = 0;
+    std::string Caption;
     std::function<void()> OnGameOver;
-    std::function<void()> OnRedraw;
+    // Runs as each part is drawn, so a test can see the state that part shows.
+    std::function<void(TDrawing)> OnDraw;
+
+private:
+    void Draw(TDrawing part) {
+        Drawings.push_back(part);
+        if (OnDraw) {
+            OnDraw(part);
+        }
+    }
 };

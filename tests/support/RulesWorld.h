@@ -1,11 +1,11 @@
 #pragma once
 
-#include "rules/TurnCycle.h"
+#include "rules/GameRules.h"
 #include "support/RecordingHooks.h"
 
-// A rules engine with recorded hooks, driven by whatever random source a test gives it.
+// The game's rules with recorded hooks, driven by whatever random source a test gives it.
 struct TRulesWorld {
-    explicit TRulesWorld(TRandomSource& random) : Turns(Logic, Game, random, Hooks) {
+    explicit TRulesWorld(TRandomSource& random) : Rules(Logic, Game, random, Hooks) {
         Game.InputEnabled = true;
         Game.Difficulty = DifficultyMedium;
     }
@@ -25,5 +25,6 @@ struct TRulesWorld {
     TLogic Logic;
     TGame Game;
     TRecordingHooks Hooks;
-    TTurnCycle Turns;
+    TGameRules Rules;
+    TTurnCycle& Turns = Rules.Turns;
 };

@@ -2,9 +2,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 
-#include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 
@@ -15,26 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-// A file that is there under other capitals is the usual reason for a missing file in a
-// skin made on Windows.
-std::string MissingText(const fs::path& folder, std::string_view name) {
-    for (const std::string& present : ListFiles(folder, "*")) {
-        if (SameIgnoringCase(present, name)) {
-            return "missing, but there is \"" + present +
-                   "\": the game tells capitals from small letters in file names, so rename "
-                   "the file or correct its name in skin.cfg.";
-        }
-    }
-    return "missing: add the picture or correct its name in skin.cfg.";
-}
 
 std::string SizeText(TPictureSize size) {
     return std::to_string(size.Width) + " x " + std::to_string(size.Height);
@@ -47,19 +26,33 @@ bool Fits(TPictureSize size, const TPictureRule& rule) {
     return size.Width >= rule.Size.Width && size.Height >= rule.Size.Height;
 }
 
-// The picture's size when it is there and readable.
+// The picture's size when it is there and readable. The game finds a picture whatever the
+// case of its name, and refuses one larger than a skin can use before reading its pixels.
 std::optional<TPictureSize> CheckPicture(const fs::path& folder, const TSkinData& skin,
                                          TSkinImage image, TSkinProblems& problems) {
     const std::string& name = skin.ImageFile(image);
     const std::string label = name + " (" + PictureRole(image) + ")";
-    const fs::path file = folder / name;
-    std::error_code error;
-    if (!fs::is_regular_file(file, error)) {
-        problems.push_back({false, label, MissingText(folder, name)});
+    const std::optional<std::string> present = FindFileIgnoringCase(folder, name);
+    if (!present) {
+        problems.push_back(
+            {false, label, "missing: add the picture or correct its name in skin.cfg."});
         return std::nullopt;
     }
-    QImage picture;
-    if (!picture.load(QFile::decodeName(file.c_str()), "BMP")) {
+    QImageReader reader(QFile::decodeName((folder / *present).c_str()), "BMP");
+    const QSize header = reader.size();
+    const TPictureLimit limit = MaxPictureSize(image);
+    if (header.isValid() && (header.width() > limit.Width || header.height() > limit.Height)) {
+        problems.push_back({false, label,
+                            SizeText({header.width(), header.height()}) +
+                                " pixels, larger than the game loads for the " +
+                                PictureRole(image) + " (at most " +
+                                SizeText({limit.Width, limit.Height}) +
+                                " pixels, for the largest layout skin.cfg may give): make it "
+                                "smaller."});
+        return std::nullopt;
+    }
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
         problems.push_back(
             {false, label, "not a readable Windows BMP file: save the picture in BMP format."});
         return std::nullopt;
@@ -88,14 +81,13 @@ TSkinProblems CheckSkinFolder(const fs::path& folder, std::string_view skinName)
                             "next start and falls back to the default skin: name the pictures "
                             "\"*.bmp\"."});
     }
-    std::error_code error;
-    const fs::path configFile = folder / "skin.cfg";
+    const std::optional<std::string> configName = FindFileIgnoringCase(folder, "skin.cfg");
     const std::optional<std::string> config =
-        fs::is_regular_file(configFile, error) ? ReadWholeFile(configFile) : std::nullopt;
+        configName ? ReadWholeFile(folder / *configName) : std::nullopt;
     if (!config) {
         problems.push_back({false, "skin.cfg",
                             "missing: every skin needs its configuration file, named "
-                            "\"skin.cfg\" in small letters."});
+                            "\"skin.cfg\"."});
         return problems;
     }
     const TSkinConfigResult parsed = ParseSkinConfig(*config);

@@ -1,0 +1,86 @@
+#include "InputBox.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "LeadersBox.h"
+#include "persistence/LeaderName.h"
+#include "persistence/LeadersFile.h"
+#include "platform/Latin1.h"
+
+namespace {
+
+constexpr std::string_view TooLongText =
+    "Input field must have less than 17 characters.\nReenter name, please";
+constexpr std::string_view BadSymbolText = "Invalid symbol:'/'. Reenter name, please";
+constexpr std::string_view InputErrorCaption = "Input error";
+
+}  // namespace
+
+TInputBox::TInputBox(const TGame& game, TGameOverHost& host, TMessageBoxes& messages,
+                     QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
+      Game(game),
+      Host(host),
+      Messages(messages) {
+    setWindowTitle(QStringLiteral("Enter your name "));
+    setFixedSize(236, 113);
+
+    InputPlace = new QLineEdit(this);
+    InputPlace->setObjectName(QStringLiteral("InputPlace"));
+    InputPlace->setGeometry(40, 32, 169, 21);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("InputOK"));
+    ok->setGeometry(80, 72, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TInputBox::InputOKClick);
+}
+
+void TInputBox::reject() {
+    InputOKClick();
+}
+
+void TInputBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    InputPlace->setFocus();
+}
+
+void TInputBox::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The board stays visible around the dialog.
+    Host.RepaintMainWindow();
+}
+
+void TInputBox::InputOKClick() {
+    if (Closing) {
+        return;
+    }
+    const std::string text = ToLatin1(InputPlace->text());
+    switch (CheckLeaderName(text)) {
+        case TNameCheck::TooLong:
+            Refuse(TooLongText);
+            return;
+        case TNameCheck::BadSymbol:
+            Refuse(BadSymbolText);
+            return;
+        case TNameCheck::Empty:
+        case TNameCheck::OnlyBlanks:
+        case TNameCheck::Valid:
+            break;
+    }
+    Closing = true;
+    InsertLeader(Game, RecordedLeaderName(text));
+    {
+        TLeadersBox leaders(this);
+        leaders.exec();
+    }
+    Host.NewGame();
+    accept();
+}
+
+void TInputBox::Refuse(std::string_view text) {
+    Messages.Show(text, InputErrorCaption, TMessageIcon::Warning, TMessageButtons::Ok);
+    InputPlace->setFocus();
+}

@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+"""Fails when an include under src/ points the wrong way between the game's layers.
+
+Every layer library exports the whole src/ folder as its include path, so the compiler
+accepts any include; this check is what keeps the layers apart:
+
+- a file includes headers of its own layer and of the layers below it, never above;
+- src/rules includes its own headers and the standard library only, none of it that reads
+  or writes the outside world or runs threads: the rules run whole games in a unit test;
+- src/platform includes nothing of the game: neither another layer nor a tool's header.
+
+Every broken rule is printed as "file:line: ..." and the exit code is 1; a clean tree
+prints a summary and exits with 0.
+"""
+
+import re
+import sys
+from pathlib import Path
+
+# From the bottom up. Layers on the same step sit side by side: neither includes the other.
+LAYER_STEPS = {
+    "platform": 0,
+    "rules": 0,
+    "skinformat": 1,
+    "persistence": 2,
+    "presentation": 3,
+    "dialogs": 4,
+    "app": 5,
+}
+
+# What the rules may take from the standard library: computation, containers and text in
+# memory, and <ctime> for the seed of the random source. Not streams, files, the
+# environment, clocks that would bypass the game's injected ticks, or threads.
+RULES_STANDARD_HEADERS = {
+    "algorithm", "any", "array", "bit", "bitset", "cassert", "cctype", "cfloat",
+    "charconv", "cinttypes", "climits", "cmath", "compare", "concepts", "cstddef",
+    "cstdint", "cstring", "ctime", "deque", "exception", "format", "functional",
+    "initializer_list", "iterator", "limits", "list", "map", "memory", "new", "numbers",
+    "numeric", "optional", "queue", "ranges", "ratio", "set", "source_location", "span",
+    "stack", "stdexcept", "string", "string_view", "tuple", "type_traits", "typeinfo",
+    "unordered_map", "unordered_set", "utility", "variant", "vector", "version",
+}
+
+USAGE = "usage: check_layers.py <source folder> [<tools folder>]"
+SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+
+
+def layer_of(path, src):
+    """The layer folder a file under src/ belongs to, or None for src/ itself."""
+    parts = path.relative_to(src).parts
+    return parts[0] if len(parts) > 1 else None
+
+
+def resolve_in_src(name, quoted, including, src):
+    """The file under src/ that an include names, or None when it names none."""
+    candidates = [including.parent / name] if quoted else []
+    candidates.append(src / name)
+    for candidate in candidates:
+        resolved = candidate.resolve()
+        if resolved.is_file() and resolved.is_relative_to(src):
+            return resolved
+    return None
+
+
+def tool_headers(tools):
+    """Paths of every header under tools/, to recognise an include of a tool's header."""
+    if tools is None or not tools.is_dir():
+        return []
+    return [path.as_posix() for path in tools.rglob("*") if path.suffix in {".h", ".hpp"}]
+
+
+def names_tool_header(name, headers):
+    return any(header.endswith("/" + name) for header in headers)
+
+
+def check_include(source, own, name, quoted, src, headers):
+    """What is wrong with one include, or None."""
+    shown = f'"{name}"' if quoted else f"<{name}>"
+    target = resolve_in_src(name, quoted, source, src)
+    target_layer = layer_of(target, src) if target else None
+
+    if own == "rules":
+        if target_layer == "rules":
+            return None
+        if target is None and not quoted and name in RULES_STANDARD_HEADERS:
+            return None
+        return (f"rules includes {shown}: the rules include only their own headers and the "
+                "standard library's in-memory ones (no Qt, SDL, archive, JPEG or platform "
+                "header; no streams, files, threads or <chrono>)")
+
+    if own == "platform":
+        if target_layer == "platform":
+            return None
+        if target is not None or names_tool_header(name, headers):
+            return (f"platform includes {shown}: the platform adapters include nothing of "
+                    "the game, only their own headers, the system's and the libraries'")
+        return None
+
+    if target is None or target_layer == own:
+        return None
+    if target_layer not in LAYER_STEPS:
+        return f"{own} includes {shown}, a file in no layer"
+    if LAYER_STEPS[target_layer] >= LAYER_STEPS[own]:
+        return (f"{own} includes {shown} of {target_layer}, a layer above its own: "
+                "includes point down the layers only")
+    return None
+
+
+def check(src, tools):
+    src = src.resolve()
+    headers = tool_headers(tools)
+    faults = []
+    files = 0
+    includes = 0
+    for source in sorted(src.rglob("*")):
+        if source.suffix not in SOURCE_SUFFIXES or not source.is_file():
+            continue
+        shown_path = source.relative_to(src.parent).as_posix()
+        own = layer_of(source, src)
+        if own not in LAYER_STEPS:
+            faults.append(f"{shown_path}:1: the file is in no layer: every source under src/ "
+                          f"belongs to one of {', '.join(LAYER_STEPS)}")
+            continue
+        files += 1
+        lines = source.read_text(encoding="utf-8", errors="replace").splitlines()
+        for number, line in enumerate(lines, start=1):
+            match = INCLUDE.match(line)
+            if not match:
+                continue
+            includes += 1
+            fault = check_include(source, own, match.group(2), match.group(1) == '"', src,
+                                  headers)
+            if fault:
+                faults.append(f"{shown_path}:{number}: {fault}")
+    return faults, files, includes
+
+
+def main(arguments):
+    if len(arguments) not in (1, 2):
+        print(USAGE, file=sys.stderr)
+        return 2
+    src = Path(arguments[0])
+    tools = Path(arguments[1]) if len(arguments) == 2 else None
+    if not src.is_dir():
+        print(f"{src}: no such source folder", file=sys.stderr)
+        return 2
+    faults, files, includes = check(src, tools)
+    for fault in faults:
+        print(fault)
+    if faults:
+        print(f"{len(faults)} include(s) break the layer rule")
+        return 1
+    print(f"{files} files, {includes} includes: every include points down the layers")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
