@@ -38,7 +38,10 @@ TGame EdgeSettings(bool low) {
     game.Autosave = !low;
     game.Autoload = !low;
     game.Next = !low;
-    game.Speeds = {0, 9, 0, 9};
+    // The slowest and fastest speeds beside values that only a hand-edited file holds, which
+    // would give intervals of no time or of days.
+    game.Speeds = low ? TAnimationSpeeds{SlowestSpeed, -1, INT32_MIN, -16}
+                      : TAnimationSpeeds{16, FastestSpeed + 1, INT32_MAX, FastestSpeed};
     game.SoundChoices = {low ? INT32_MIN : INT32_MAX, -1, 3, low ? INT32_MIN : INT32_MAX};
     game.Enable = true;
     return game;
