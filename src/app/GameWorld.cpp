@@ -1,5 +1,6 @@
 #include "GameWorld.h"
 
+#include "PressedCell.h"
 #include "persistence/LeadersFile.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
@@ -23,6 +24,16 @@ void TGameWorld::AutoloadGame() {
     } else {
         Rules.NewGame();
     }
+}
+
+void TGameWorld::PressAt(int x, int y) {
+    if (const std::optional<TBoardCell> cell = HitCell(Loader.SkinData().Layout, x, y)) {
+        Rules.Turns.PressCell(cell->Column, cell->Row);
+    }
+}
+
+void TGameWorld::PollChannels() {
+    Scheduler.RunOnce(Platform.Ticks, [this](TChannel channel) { Rules.FireChannel(channel); });
 }
 
 void TGameWorld::SetChannelEnabled(TChannel channel, bool enabled) {

@@ -37,6 +37,11 @@ public:
 
     // Resumes the autosaved game with a fresh preview, or starts a new game without one.
     void AutoloadGame();
+    // A press at a client position of the main window: the hit test, then the press on the
+    // cell it found.
+    void PressAt(int x, int y);
+    // The channels' part of a main-loop pass: each one that is due fires.
+    void PollChannels();
 
     // TGameHooks
     void SetChannelEnabled(TChannel channel, bool enabled) override;

@@ -19,8 +19,7 @@ bool TMainLoop::RunPass() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool running = !Window.IsClosed();
     if (Window.IsGameRunning()) {
-        World.Scheduler.RunOnce(World.Platform.Ticks,
-                                [this](TChannel channel) { World.Rules.FireChannel(channel); });
+        World.PollChannels();
     }
     World.Rules.RedrawClock();
     Window.Present();

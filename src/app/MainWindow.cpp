@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "PressedCell.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameOverBox.h"
 #include "dialogs/LeadersBox.h"
@@ -67,9 +66,7 @@ void TForm1::Present() {
 
 // Every button acts alike, on press; the turn cycle refuses presses while input is locked.
 void TForm1::FormMouseDown(int x, int y) {
-    if (const std::optional<TBoardCell> cell = HitCell(World.Loader.SkinData().Layout, x, y)) {
-        World.Rules.Turns.PressCell(cell->Column, cell->Row);
-    }
+    World.PressAt(x, y);
 }
 
 void TForm1::ConnectCommands() {

@@ -1,11 +1,11 @@
 #include "FileSystem.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include <fcntl.h>
@@ -90,11 +90,22 @@ fs::path ProgramFolder() {
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& file) {
+    // Only a regular file: a folder in its place opens but fails the first read, and a pipe
+    // would never end.
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A failing read sets the stream's bad bit; it must not escape as an exception.
+    std::string bytes;
+    std::array<char, 64 * 1024> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0) {
+        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         return std::nullopt;
     }

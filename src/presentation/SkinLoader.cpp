@@ -26,14 +26,14 @@ std::string TLoader::CachedName(std::string_view name) const {
     return FindFileIgnoringCase(NativePath(CacheFolder), name).value_or(std::string(name));
 }
 
+// Folders go too, with all they hold: a folder that a package brought would otherwise stay
+// for good and could stand where the next skin's file must go (a folder "skin.cfg" keeps
+// every skin, the default one included, from being unpacked again).
 void TLoader::ClearSkinCache() const {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(NativePath(CacheFolder), error)) {
-        std::error_code kindError;
-        if (!entry.is_directory(kindError)) {
-            std::error_code ignored;
-            fs::remove(entry.path(), ignored);
-        }
+        std::error_code ignored;
+        fs::remove_all(entry.path(), ignored);
     }
 }
 

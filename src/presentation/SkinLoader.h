@@ -33,7 +33,8 @@ public:
 
     // True when the cache holds "skin.cfg" and at least one "*.bmp".
     bool IsSkinCacheValid() const;
-    // Deletes every file in the cache; what cannot be deleted is passed over.
+    // Deletes everything in the cache, folders included; what cannot be deleted is passed
+    // over.
     void ClearSkinCache() const;
     // Every package on offer ("*.lsk"), by file name in name order, with where it lies.
     std::map<std::string, std::filesystem::path> Packages() const;

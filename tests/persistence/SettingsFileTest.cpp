@@ -263,14 +263,17 @@ TEST(SettingsFile, TellsThePlayerWhenTheFileCannotBeReadOrWritten) {
     EXPECT_EQ(messages.Shown[0].Icon, TMessageIcon::Error);
     EXPECT_EQ(messages.Shown[0].Buttons, TMessageButtons::Ok);
 
-    // A folder in the file's place cannot be replaced.
+    // A folder in the file's place is no settings file, and cannot be replaced.
     std::filesystem::create_directory(folder.Path("VyxLines.cfg"));
-    WriteSettingsFile(SampleSettings(), messages);
+    EXPECT_FALSE(ReadSettingsFile(read, messages));
     ASSERT_EQ(messages.Shown.size(), 2u);
-    EXPECT_EQ(messages.Shown[1].Text, "Error writing cfg file!");
-    EXPECT_EQ(messages.Shown[1].Caption, "Error");
-    EXPECT_EQ(messages.Shown[1].Icon, TMessageIcon::Error);
-    EXPECT_EQ(messages.Shown[1].Buttons, TMessageButtons::Ok);
+    EXPECT_EQ(messages.Shown[1].Text, messages.Shown[0].Text);
+    WriteSettingsFile(SampleSettings(), messages);
+    ASSERT_EQ(messages.Shown.size(), 3u);
+    EXPECT_EQ(messages.Shown[2].Text, "Error writing cfg file!");
+    EXPECT_EQ(messages.Shown[2].Caption, "Error");
+    EXPECT_EQ(messages.Shown[2].Icon, TMessageIcon::Error);
+    EXPECT_EQ(messages.Shown[2].Buttons, TMessageButtons::Ok);
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path("VyxLines.cfg")));
 
     // A file that opens but cannot be read to its end is no reason to stop.
@@ -281,5 +284,5 @@ TEST(SettingsFile, TellsThePlayerWhenTheFileCannotBeReadOrWritten) {
     EXPECT_TRUE(ReadSettingsFile(read, messages));
     EXPECT_EQ(read.GameMode, 1);
     EXPECT_EQ(read.Difficulty, 0u);
-    EXPECT_EQ(messages.Shown.size(), 2u);
+    EXPECT_EQ(messages.Shown.size(), 3u);
 }

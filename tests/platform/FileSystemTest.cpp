@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -113,6 +117,29 @@ TEST(FileSystem, StaleTemporariesGoButThoseOfRunningGamesAndOthersStay) {
         RemoveStaleTemporaries(folder.Path("Saves"), "*.lsv");
     });
     EXPECT_TRUE(fs::is_directory(folder.Path("leaders.dat.tmp" + ended)));
+}
+
+TEST(FileSystem, OnlyAPlainFileIsRead) {
+    TGameFolder folder;
+    const std::string large(200 * 1024, 'x');
+    folder.Write("Saves/large.lsv", large + "end");
+    EXPECT_EQ(ReadWholeFile(folder.Path("Saves/large.lsv")), large + "end");
+
+    // A folder in a file's place opens, but its first read fails.
+    fs::create_directory(folder.Path("leaders.dat"));
+    EXPECT_EQ(ReadWholeFile(folder.Path("leaders.dat")), std::nullopt);
+
+    // Opening a pipe waits for a writer, and reading waits for it to finish: the game would
+    // hang at start-up. Should the read wait after all, a writer ends it so the test can fail.
+    ASSERT_EQ(::mkfifo(folder.Path("VyxLines.cfg").c_str(), 0644), 0);
+    auto read = std::async(std::launch::async,
+                           [&folder] { return ReadWholeFile(folder.Path("VyxLines.cfg")); });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        const int writer = ::open(folder.Path("VyxLines.cfg").c_str(), O_WRONLY | O_NONBLOCK);
+        ADD_FAILURE() << "reading a pipe waited for a writer";
+        ::close(writer);
+    }
+    EXPECT_EQ(read.get(), std::nullopt);
 }
 
 TEST(FileSystem, FilesAreFoundInTheirOwnLettersFirstThenInAnyCase) {

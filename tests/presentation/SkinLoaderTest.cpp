@@ -269,6 +269,24 @@ TEST_F(SkinLoader, UnusableCachedSkinGivesWayToTheDefault) {
     EXPECT_NE(Messages.Shown[0].Text.find("Gfx\\Cache\\s3.bmp"), std::string::npos);
 }
 
+// A hostile package's folders named like the files of a skin: clearing the cache must take
+// them away, or the default package could never be unpacked over them again.
+TEST_F(SkinLoader, FoldersAPackageLeftInTheCacheGoWithIt) {
+    InstallPackage("Buttons.lsk", "Buttons");
+    TRarWriter writer;
+    writer.AddUnusualEntry({"skin.cfg", "", TRarHostOs::Win32, 0x10, 0});
+    writer.AddUnusualEntry({"back.bmp", "", TRarHostOs::Win32, 0x10, 0});
+    writer.AddFile("back.bmp\\inside.bmp", "BM");
+    InstallRawPackage("Hostile.lsk", writer);
+    Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Hostile.lsk"));
+    ASSERT_TRUE(std::filesystem::is_directory(Folder.Path("Gfx\\Cache\\skin.cfg")));
+
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(Messages.Shown.empty());
+    EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
+    EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\back.bmp\\inside.bmp"));
+}
+
 TEST_F(SkinLoader, BrokenDefaultPackageEndsTheGame) {
     TRarWriter writer;
     writer.AddFile("only.bmp", "BM no configuration");

@@ -23,17 +23,23 @@ constexpr const char* Author = "Vyx Games";
 
 }  // namespace
 
+TSkinData SkinDataOf(const TSkinTheme& theme) {
+    TSkinData data;
+    data.SkinName = theme.Name();
+    data.SkinAuthor = Author;
+    data.SkinVersion = theme.Version();
+    data.Layout = theme.Plan().Layout;
+    for (int i = 0; i < SkinImageCount; ++i) {
+        data.ImageFiles[i] = ImageFileNames[i];
+    }
+    return data;
+}
+
 TRenderedSkin RenderSkin(const TSkinTheme& theme) {
     const TSkinPlan plan = theme.Plan();
     const TSkinLayout& layout = plan.Layout;
     TRenderedSkin skin;
-    skin.Data.SkinName = theme.Name();
-    skin.Data.SkinAuthor = Author;
-    skin.Data.SkinVersion = theme.Version();
-    skin.Data.Layout = layout;
-    for (int i = 0; i < SkinImageCount; ++i) {
-        skin.Data.ImageFiles[i] = ImageFileNames[i];
-    }
+    skin.Data = SkinDataOf(theme);
     auto set = [&skin](TSkinImage image, QImage picture) {
         skin.Images[static_cast<int>(image)] = std::move(picture);
     };

@@ -16,6 +16,9 @@ struct TRenderedSkin {
     const QImage& Image(TSkinImage image) const { return Images[static_cast<int>(image)]; }
 };
 
+// The configuration of a theme's skin alone, without drawing a picture.
+TSkinData SkinDataOf(const TSkinTheme& theme);
+
 TRenderedSkin RenderSkin(const TSkinTheme& theme);
 
 // Writes "skin.cfg" and the pictures as Windows bitmaps into the folder, creating it. Returns
