@@ -212,7 +212,7 @@ TEST_F(SkinLoader, NoPackageAtAllEndsTheGameAfterItsMessages) {
     ASSERT_EQ(Messages.Shown.size(), 2U);
     EXPECT_EQ(MessageTexts(), (std::vector<std::string>{NoSkinsText, "Can not find skin!"}));
     EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\stale.bmp")) << "the cache was cleared";
-    EXPECT_TRUE(Folder.Exists("Gfx\\Cache\\Empty folder")) << "only files are deleted";
+    EXPECT_FALSE(Folder.Exists("Gfx\\Cache\\Empty folder")) << "folders go with the files";
 }
 
 TEST_F(SkinLoader, PackageThatIsNoArchiveCannotBeOpened) {
