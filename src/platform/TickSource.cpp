@@ -1,5 +1,7 @@
 #include "TickSource.h"
 
+#include <QCoreApplication>
+#include <QTimer>
 #include <chrono>
 #include <thread>
 
@@ -11,4 +13,24 @@ uint32_t TSteadyTickSource::Ticks() {
 
 void TSteadyTickSource::Sleep(uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+bool TSteadyTickSource::WaitForEvent(uint32_t milliseconds) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    bool timedOut = false;
+    QObject::connect(&timer, &QTimer::timeout, [&timedOut] { timedOut = true; });
+    if (milliseconds != Forever) {
+        timer.start(std::chrono::milliseconds(milliseconds));
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!timedOut) {
+        return true;
+    }
+    // The timer keeps whole milliseconds of its own; the pause never ends before its time.
+    std::this_thread::sleep_until(deadline);
+    return false;
 }
