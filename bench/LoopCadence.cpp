@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     fs::current_path(root);
 
     constexpr int WalkSteps = 48;
-    TSoundClock sound(walk ? "Sfx\\Moving1.wav" : "Sfx\\Choosing1.wav",
+    TSoundClock sound(walk ? "Sfx\\Moving1.wav" : "Sfx\\Selecting1.wav",
                       walk ? WalkSteps : BounceCycles + 1);
     TSteadyTickSource ticks;
     TQuietMessages messages;
