@@ -7,6 +7,7 @@
 //       (x, y) shows the colour (the program's picture there, read from a run before);
 //       prints the program's process id and the milliseconds from its start, and leaves it
 //       running. Gives up after 10 seconds.
+#include <fcntl.h>
 #include <spawn.h>
 
 #include <QGuiApplication>
@@ -46,8 +47,15 @@ int main(int argc, char** argv) {
     const auto wanted = static_cast<QRgb>(std::strtoul(argv[4], nullptr, 16));
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
+    // The program's output must not hold the pipe this program answers on: whoever reads
+    // the answer would wait for the program to end.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[5], nullptr, nullptr, argv + 5, environ) != 0) {
+    const int spawned = posix_spawn(&pid, argv[5], &actions, nullptr, argv + 5, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
         std::perror(argv[5]);
         return 1;
     }

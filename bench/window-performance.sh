@@ -25,6 +25,9 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/setup installs it)"; exit 1; }
 done
 [[ -x "$game_folder/vyxlines" ]] || { echo "no game in $game_folder: build the play preset"; exit 1; }
+# The programs run from other folders: the two folders are named from the root.
+game_folder=$(cd "$game_folder" && pwd)
+bench=$(cd "$bench" && pwd)
 for program in bench_bare_window bench_first_paint bench_cadence; do
     [[ -x "$bench/$program" ]] || { echo "no $bench/$program: build the bench preset"; exit 1; }
 done
@@ -169,7 +172,7 @@ row() {  # title, game figure, bare window figure (or -)
         bare=(- - -)
     else
         read -r -a bare <<< "$(spread ${figures[$3]})"
-        ratio=$(awk -v g="${game[1]}" -v b="${bare[1]}" 'BEGIN { print b > 0 ? sprintf("%.2f", g / b) : "-" }')
+        ratio=$(awk -v g="${game[1]}" -v b="${bare[1]}" 'BEGIN { print (b > 0 ? sprintf("%.2f", g / b) : "-") }')
     fi
     printf '%-36s %8s %8s %8s   %8s %8s %8s   %6s\n' "$1" "${game[@]}" "${bare[@]}" "$ratio"
 }
