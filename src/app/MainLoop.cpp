@@ -47,7 +47,8 @@ void TMainLoop::WaitForPass() {
     for (;;) {
         const uint32_t waited = ticks.Ticks() - start;
         pass = NextPass(running, waited);
-        if (pass <= waited || !ticks.WaitForEvent(pass - waited)) {
+        const uint32_t left = pass == TTickSource::Forever ? pass : pass - waited;
+        if (pass <= waited || !ticks.WaitForEvent(left)) {
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 uint32_t TSteadyTickSource::Ticks() {
@@ -23,7 +24,8 @@ bool TSteadyTickSource::WaitForEvent(uint32_t milliseconds) {
     timer.setTimerType(Qt::PreciseTimer);
     bool timedOut = false;
     QObject::connect(&timer, &QTimer::timeout, [&timedOut] { timedOut = true; });
-    if (milliseconds != Forever) {
+    // A timer takes at most 24 days; a longer pause is as good as one without end.
+    if (milliseconds <= static_cast<uint32_t>(std::numeric_limits<int>::max())) {
         timer.start(std::chrono::milliseconds(milliseconds));
     }
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

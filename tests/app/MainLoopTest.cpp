@@ -133,6 +133,13 @@ TEST(MainLoop, AtRestTheLoopWakesForTheClockAloneAndWhileStillForEventsAlone) {
     app.Loop->RunPass();
     EXPECT_EQ(app.Ticks.Now - start, 1000U) << "one pass, a second later";
     EXPECT_TRUE(clockMoved());
+    // A channel already due (switched on as a command does) still waits for the next pass:
+    // passes never come closer.
+    app.World->Scheduler.SetEnabled(TChannel::Deleting, true);
+    start = app.Ticks.Now;
+    app.Loop->RunPass();
+    EXPECT_EQ(app.Ticks.Now - start, TMainLoop::PassMilliseconds);
+    app.World->Scheduler.SetEnabled(TChannel::Deleting, false);
 
     QWidget other;
     other.show();
