@@ -28,13 +28,12 @@ TForm1::TForm1(TGameWorld& world)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       World(world),
-      Board(new TBoardView(
-          world.Renderer.BackBuffer(),
-          [this] {
-              World.Rules.RedrawBoard();
-              World.Rules.RedrawClock();
-          },
-          [this](int x, int y) { FormMouseDown(x, y); }, this)) {
+      Board(new TBoardView([this]() -> const QImage& { return World.Renderer.BackBuffer(); },
+                           [this] {
+                               World.Rules.RedrawBoard();
+                               World.Rules.RedrawClock();
+                           },
+                           [this](int x, int y) { FormMouseDown(x, y); }, this)) {
     setWindowTitle(QStringLiteral("Vyx Zeziz"));
     setCentralWidget(Board);
     Items = BuildMainMenu(*menuBar());
@@ -58,9 +57,9 @@ bool TForm1::IsGameRunning() const {
 }
 
 void TForm1::Present() {
-    if (World.Renderer.Version() != PresentedVersion) {
-        PresentedVersion = World.Renderer.Version();
-        Board->Present();
+    const QRect changed = World.Renderer.TakeChanges();
+    if (!changed.isEmpty()) {
+        Board->Present(changed);
     }
 }
 
@@ -190,8 +189,8 @@ void TForm1::SetChannelIntervals(const TChannelIntervals& intervals) {
 void TForm1::RepaintMainWindow() {
     World.Rules.RedrawBoard();
     World.Rules.RedrawClock();
-    PresentedVersion = World.Renderer.Version();
-    Board->Present();
+    World.Renderer.TakeChanges();
+    Board->Present(Board->rect());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -25,7 +25,8 @@ public:
     bool ApplySettings();
     // True while the game may go on: the window active, no menu and no modal dialog open.
     bool IsGameRunning() const;
-    // Shows the back buffer when its picture changed since it was last shown.
+    // Shows what changed in the back buffer since it was last shown, and nothing when
+    // nothing did.
     void Present();
     bool IsClosed() const { return Closed; }
     TBoardView& View() { return *Board; }
@@ -60,7 +61,6 @@ private:
     TGameWorld& World;
     TBoardView* Board;
     TMainMenu Items;
-    uint64_t PresentedVersion = 0;
     bool Closed = false;
     TDialogKeeper Keeper{*this};
 };

@@ -1,5 +1,7 @@
 #include "TickScheduler.h"
 
+#include <algorithm>
+
 void TTickScheduler::Start(uint32_t now) {
     for (TChannelState& channel : Channels) {
         channel.Last = now;
@@ -16,14 +18,35 @@ void TTickScheduler::RunOnce(TTickSource& ticks, const std::function<void(TChann
         if (channel == TChannel::Choosing) {
             Bounce.ChoosingFired = false;
         }
-        // Unsigned differences stay right across the tick count's wrap.
-        if (state.Enabled && state.Now - state.Last >= state.Interval) {
+        if (IsDue(state)) {
             if (channel == TChannel::Choosing) {
                 Bounce.ChoosingFired = true;
             }
             fire(channel);
             state.Last = state.Now;
         }
+    }
+}
+
+std::optional<uint32_t> TTickScheduler::UntilDue(uint32_t now, bool withChoosing) const {
+    std::optional<uint32_t> least;
+    for (const TChannelState& channel : Channels) {
+        if (!channel.Enabled || (!withChoosing && &channel == &At(TChannel::Choosing))) {
+            continue;
+        }
+        const uint32_t since = now - channel.Last;
+        const uint32_t left = since >= channel.Interval ? 0 : channel.Interval - since;
+        least = std::min(least.value_or(left), left);
+    }
+    return least;
+}
+
+void TTickScheduler::PollChoosingAt(uint32_t now, bool enabled) {
+    TChannelState& state = At(TChannel::Choosing);
+    state.Now = now;
+    Bounce.ChoosingFired = enabled && now - state.Last >= state.Interval;
+    if (Bounce.ChoosingFired) {
+        state.Last = now;
     }
 }
 

@@ -1,17 +1,16 @@
 #include "Renderer.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace {
 
-// Opaque copy of a whole picture to (x, y), clipped to the target.
-void CopyPicture(QImage& target, int x, int y, const QImage& source) {
-    const int left = std::max(x, 0);
-    const int top = std::max(y, 0);
-    const int right = std::min(x + source.width(), target.width());
-    const int bottom = std::min(y + source.height(), target.height());
+// Opaque copy of a picture to (x, y), only where it falls inside `clip`.
+void CopyPicture(QImage& target, int x, int y, const QImage& source, const QRect& clip) {
+    const int left = std::max(x, clip.left());
+    const int top = std::max(y, clip.top());
+    const int right = std::min(x + source.width(), clip.right() + 1);
+    const int bottom = std::min(y + source.height(), clip.bottom() + 1);
     if (left >= right || top >= bottom) {
         return;
     }
@@ -26,16 +25,20 @@ void CopyPicture(QImage& target, int x, int y, const QImage& source) {
 
 }  // namespace
 
+QRect TRenderer::TCopy::Area() const {
+    return Picture == nullptr ? QRect() : QRect(QPoint(X, Y), Picture->size());
+}
+
 void TRenderer::LoadSkinImages(const TSkinLayout& layout, const TSkinFiles& files,
                                std::string_view clockDigitsPath) {
     Layout = layout;
     ::LoadSkinImages(Pictures, layout, files, clockDigitsPath);
+    // The pictures changed in place: what the back buffer holds no longer matches them.
+    DrawnValid = false;
 }
 
-void TRenderer::Draw(int x, int y, const QImage& picture) {
-    if (!picture.isNull()) {
-        CopyPicture(Buffer, x, y, picture);
-    }
+void TRenderer::Place(int index, int x, int y, const QImage& picture) {
+    Scene[index] = TCopy{&picture, x, y};
 }
 
 const QImage* TRenderer::CellPicture(const TCellPicture& picture) const {
@@ -55,59 +58,50 @@ const QImage* TRenderer::CellPicture(const TCellPicture& picture) const {
     return nullptr;
 }
 
+// Every cell's picture is chosen now, as the animations expect; the score, the preview and
+// the clock are drawn over the fresh board by the calls that follow.
 void TRenderer::DrawCells() {
-    const QImage& background = Pictures.Background;
-    if (Buffer.size() != background.size() || Buffer.format() != QImage::Format_RGB32) {
-        Buffer = QImage(background.size(), QImage::Format_RGB32);
-    }
-    CopyPicture(Buffer, 0, 0, background);
+    Scene.fill(TCopy{});
+    Place(0, 0, 0, Pictures.Background);
     const TSkinLayout& l = Layout;
     for (int row = 0; row < BoardSize; ++row) {
         for (int column = 0; column < BoardSize; ++column) {
             const int x = l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX;
             const int y = l.BoardDrawTop + row * (l.CellHeight + l.CellGapY);
             const TCellPicture picture = Animations.PictureFor(column, row);
-            if (const QImage* image = CellPicture(picture)) {
-                Draw(x, y, *image);
-            }
+            Scene[FirstCell + row * BoardSize + column] = TCopy{CellPicture(picture), x, y};
         }
     }
-    ClockCurrent = false;
-    ++Changes;
 }
 
 void TRenderer::DrawScore() {
-    constexpr int digits = 5;
     ScoreText.Clear();
     ScoreText.AppendNumber(Game.Score);
     const int length = static_cast<int>(ScoreText.Size());
-    if (length > digits) {
-        return;
+    for (int position = 0; position < ScoreDigits; ++position) {
+        if (length > ScoreDigits) {
+            Scene[FirstScore + position] = TCopy{};
+            continue;
+        }
+        const int digit = position < ScoreDigits - length
+                              ? 0
+                              : ScoreText[position - (ScoreDigits - length)] - '0';
+        Place(FirstScore + position, Layout.ScoreLeft + position * Layout.ScoreDigitStep,
+              Layout.ScoreTop, Pictures.ScoreDigits[digit]);
     }
-    for (int position = 0; position < digits; ++position) {
-        const int digit =
-            position < digits - length ? 0 : ScoreText[position - (digits - length)] - '0';
-        Draw(Layout.ScoreLeft + position * Layout.ScoreDigitStep, Layout.ScoreTop,
-             Pictures.ScoreDigits[digit]);
-    }
-    ++Changes;
 }
 
+// A character that is no digit leaves what was drawn at its place.
 void TRenderer::DrawClock() {
-    if (ClockCurrent && ClockShown.View() == Game.TimeText.View()) {
-        return;
-    }
-    constexpr std::array<int, 4> positions{0, 1, 3, 4};  // the third position shows a colon
+    constexpr std::array<int, ClockDigits> positions{0, 1, 3, 4};  // the third shows a colon
     const std::string_view text = Game.TimeText.View();
     for (std::size_t i = 0; i < positions.size() && i < text.size(); ++i) {
         if (text[i] >= '0' && text[i] <= '9') {
-            Draw(Layout.ClockLeft + positions[i] * Layout.ClockDigitStep, Layout.ClockTop,
-                 Pictures.ClockDigits[text[i] - '0']);
+            Place(FirstClock + static_cast<int>(i),
+                  Layout.ClockLeft + positions[i] * Layout.ClockDigitStep, Layout.ClockTop,
+                  Pictures.ClockDigits[text[i] - '0']);
         }
     }
-    ClockShown = Game.TimeText;
-    ClockCurrent = true;
-    ++Changes;
 }
 
 void TRenderer::DrawPreview() {
@@ -121,12 +115,61 @@ void TRenderer::DrawPreview() {
         first = Layout.PreviewLeft4;
     }
     const auto& bank = Logic.Preview.Banks[Logic.NextBank == 0 ? 0 : 1];
-    for (int i = 0; i < BallsPerSpawn(Game.Difficulty); ++i) {
+    for (int i = 0; i < PreviewBalls; ++i) {
         const int colour = bank[i];
-        if (colour >= 1 && colour <= ColourCount) {
-            Draw(first + i * Layout.PreviewBallWidth, Layout.PreviewTop,
-                 Pictures.PreviewBalls[PreviewSlots[colour]]);
+        Scene[FirstPreview + i] = TCopy{};
+        if (i < BallsPerSpawn(Game.Difficulty) && colour >= 1 && colour <= ColourCount) {
+            Place(FirstPreview + i, first + i * Layout.PreviewBallWidth, Layout.PreviewTop,
+                  Pictures.PreviewBalls[PreviewSlots[colour]]);
         }
     }
-    ++Changes;
+}
+
+// Only the places whose picture changed are drawn again, with everything of the scene that
+// covers them, in the scene's order: the pixels come out as a whole redraw would leave them.
+void TRenderer::Compose() const {
+    const QImage& background = Pictures.Background;
+    QRect area;
+    if (!DrawnValid || Buffer.size() != background.size() ||
+        Buffer.format() != QImage::Format_RGB32) {
+        if (Buffer.size() != background.size() || Buffer.format() != QImage::Format_RGB32) {
+            Buffer = QImage(background.size(), QImage::Format_RGB32);
+        }
+        area = Buffer.rect();
+    } else {
+        for (int index = 0; index < SceneCopies; ++index) {
+            if (Scene[index] != Drawn[index]) {
+                area |= Drawn[index].Area() | Scene[index].Area();
+            }
+        }
+        area &= Buffer.rect();
+    }
+    Drawn = Scene;
+    DrawnValid = true;
+    if (area.isEmpty()) {
+        return;
+    }
+    for (const TCopy& copy : Scene) {
+        if (copy.Picture != nullptr && !copy.Picture->isNull()) {
+            CopyPicture(Buffer, copy.X, copy.Y, *copy.Picture, area);
+        }
+    }
+    Changed |= area;
+}
+
+const QImage& TRenderer::BackBuffer() const {
+    Compose();
+    return Buffer;
+}
+
+bool TRenderer::HasChanges() const {
+    Compose();
+    return !Changed.isEmpty();
+}
+
+QRect TRenderer::TakeChanges() {
+    Compose();
+    const QRect changes = Changed;
+    Changed = QRect();
+    return changes;
 }

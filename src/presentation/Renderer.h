@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <cstdint>
+#include <QRect>
+#include <array>
 #include <string_view>
 
 #include "Animations.h"
@@ -10,6 +11,11 @@
 // Draws the game into the back buffer, the picture of the whole client area that the main
 // window shows. Nothing is ever drawn on the window itself, and nothing of the game changes
 // here: the rules decide when each part is drawn.
+//
+// The drawing calls set down the scene: which picture goes where, in drawing order. The
+// pixels follow when the back buffer is read, and only where a place got a picture other
+// than the one already drawn there, so a redraw that changes nothing costs nothing and
+// shows nothing new.
 class TRenderer {
 public:
     TRenderer(const TLogic& logic, const TGame& game, TAnimations& animations)
@@ -26,25 +32,52 @@ public:
     void DrawPreview();
     void DrawClock();
 
-    const QImage& BackBuffer() const { return Buffer; }
-    // Grows whenever the back buffer's picture may have changed.
-    uint64_t Version() const { return Changes; }
+    // The scene as drawn so far.
+    const QImage& BackBuffer() const;
+    // The part of the back buffer whose pixels changed since the last call; empty when none
+    // did.
+    QRect TakeChanges();
+    // Whether there are changes to take.
+    bool HasChanges() const;
 
 private:
-    void Draw(int x, int y, const QImage& picture);
+    // A picture at its place; a copy of no picture draws nothing.
+    struct TCopy {
+        const QImage* Picture = nullptr;
+        int X = 0;
+        int Y = 0;
+        bool operator==(const TCopy&) const = default;
+        QRect Area() const;
+    };
+
+    static constexpr int CellCopies = BoardSize * BoardSize;
+    static constexpr int ScoreDigits = 5;
+    static constexpr int PreviewBalls = 4;
+    static constexpr int ClockDigits = 4;
+    static constexpr int FirstCell = 1;
+    static constexpr int FirstScore = FirstCell + CellCopies;
+    static constexpr int FirstPreview = FirstScore + ScoreDigits;
+    static constexpr int FirstClock = FirstPreview + PreviewBalls;
+    static constexpr int SceneCopies = FirstClock + ClockDigits;
+    using TScene = std::array<TCopy, SceneCopies>;
+
     const QImage* CellPicture(const TCellPicture& picture) const;
+    void Place(int index, int x, int y, const QImage& picture);
+    // Brings the back buffer's pixels up to the scene.
+    void Compose() const;
 
     const TLogic& Logic;
     const TGame& Game;
     TAnimations& Animations;
     TSkinLayout Layout;
     TSkinPictures Pictures;
-    QImage Buffer;
-    uint64_t Changes = 0;
-    // The score's digits as last drawn.
+    // The background first, then the cells row by row, the score, the preview and the
+    // clock: the order in which they cover each other.
+    TScene Scene{};
     TText<16> ScoreText;
-    // The clock text last drawn over the current board picture: the same text again would
-    // give the same picture.
-    TText<32> ClockShown;
-    bool ClockCurrent = false;
+    // The back buffer follows the scene when it is read.
+    mutable QImage Buffer;
+    mutable TScene Drawn{};
+    mutable bool DrawnValid = false;
+    mutable QRect Changed;
 };

@@ -44,6 +44,18 @@ void TGameRules::FireChannel(TChannel channel) {
     RedrawBoard();
 }
 
+// The score's overflow cannot wait for this redraw: the redraw that scored already met it.
+bool TGameRules::ChoosingChangesNothing() const {
+    for (const auto& column : Logic.CellMarks) {
+        for (const int16_t mark : column) {
+            if (mark != MarkNone) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // A score that needs a sixth digit starts a new game at the redraw that would show it: that
 // picture keeps the finished game's cells, shows no score and already announces the new
 // game's balls. Every redraw of the board, whoever asks for it, comes through here.

@@ -13,7 +13,11 @@
 class TGameRules {
 public:
     TGameRules(TLogic& logic, TGame& game, TRandomSource& random, TGameHooks& hooks)
-        : Turns(logic, game, random, hooks), Clock(game, Turns, hooks), Game(game), Hooks(hooks) {}
+        : Turns(logic, game, random, hooks),
+          Clock(game, Turns, hooks),
+          Logic(logic),
+          Game(game),
+          Hooks(hooks) {}
 
     // A fresh game in the current mode and difficulty.
     void NewGame();
@@ -27,6 +31,9 @@ public:
 
     // The action of a channel that fired.
     void FireChannel(TChannel channel);
+    // True while a firing of the Choosing channel would change nothing: no cell is marked,
+    // so no ball bounces, appears or vanishes and the board's picture stays as it is.
+    bool ChoosingChangesNothing() const;
 
     // The board's picture: the cells, the score and the preview.
     void RedrawBoard();
@@ -39,6 +46,7 @@ public:
 private:
     bool RestartOnScoreOverflow();
 
+    const TLogic& Logic;
     TGame& Game;
     TGameHooks& Hooks;
 };

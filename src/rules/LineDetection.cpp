@@ -53,16 +53,20 @@ int DetectLine(TLogic& logic, uint32_t difficulty) {
     for (const TScanLine& line : ScanLines) {
         int runColour = 0;
         int runLength = 0;
+        // Each cell's colour is read once: as the look past the end of the run before, then
+        // as the cell itself.
+        int colour = ColourAt(logic, line.Column, line.Row);
         for (int i = 0; i < line.Length; ++i) {
             const int column = line.Column + i * line.ColumnStep;
             const int row = line.Row + i * line.RowStep;
-            const int colour = ColourAt(logic, column, row);
+            const int next = i + 1 < line.Length
+                                 ? ColourAt(logic, column + line.ColumnStep, row + line.RowStep)
+                                 : 0;
             runLength = colour != 0 && colour == runColour ? runLength + 1 : 1;
             runColour = colour;
             // A run counts only at its last cell, so only with its full length.
-            const bool runGoesOn = i + 1 < line.Length && ColourAt(logic, column + line.ColumnStep,
-                                                                   row + line.RowStep) == colour;
-            if (colour == 0 || runLength < shortest || runGoesOn) {
+            if (colour == 0 || runLength < shortest || next == colour) {
+                colour = next;
                 continue;
             }
             for (int back = 0; back < runLength; ++back) {

@@ -53,15 +53,22 @@ public:
             if (condition()) {
                 return true;
             }
-            Loop->RunPass();
+            PlainPass();
         }
         return condition();
     }
 
     void Passes(int count) {
         for (int pass = 0; pass < count; ++pass) {
-            Loop->RunPass();
+            PlainPass();
         }
+    }
+
+    // A pass of the plain loop, which never skips one: a pause of one step, then the pass.
+    // It is the pace the loop keeps, and the tests of timing count in its passes.
+    bool PlainPass() {
+        Ticks.Sleep(TMainLoop::PassMilliseconds);
+        return Loop->Pass();
     }
 
     // A press on a cell's picture, with the given mouse button.

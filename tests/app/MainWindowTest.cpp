@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -37,7 +38,7 @@ public:
     // Runs passes, looking after each.
     void Passes(int count) {
         for (int pass = 0; pass < count; ++pass) {
-            App.Loop->RunPass();
+            App.PlainPass();
             Look();
         }
     }
@@ -136,7 +137,7 @@ TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
     TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
     TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
     for (int pass = 0; pass < 100 && app.World->Scheduler.IsEnabled(TChannel::Moving); ++pass) {
-        app.Loop->RunPass();
+        app.PlainPass();
         walk.Look();
         // A channel long idle fires at once: the appearance starts in the arrival's pass.
         appearance.Look();
@@ -164,7 +165,7 @@ TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
     app.PressCell(4, 0);
     TChangeWatch<int16_t> vanishing(app, [&] { return app.World->Logic.DeleteFrame; });
     while (app.World->Scheduler.IsEnabled(TChannel::Moving)) {
-        app.Loop->RunPass();
+        app.PlainPass();
         vanishing.Look();
     }
     EXPECT_EQ(app.World->Game.Score, 5U);
@@ -174,7 +175,7 @@ TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
 
     for (int pass = 0; pass < 300 && app.World->Scheduler.IsEnabled(TChannel::Deleting); ++pass) {
         const std::size_t before = vanishing.Ticks.size();
-        app.Loop->RunPass();
+        app.PlainPass();
         vanishing.Look();
         if (vanishing.Ticks.size() > before) {
             EXPECT_EQ(app.World->Game.InputEnabled, vanishing.Ticks.size() == 13)
@@ -202,8 +203,8 @@ TEST(MainWindow, IntervalsFollowTheSpeedsAndAreNeverCutShort) {
         TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
         // Passes a millisecond apart, so that the gaps show every interval exactly.
         for (int pass = 0; pass < 2000; ++pass) {
-            app.Loop->RunPass();
-            app.Ticks.Now -= TMainLoop::PassMilliseconds - 1;
+            app.Ticks.Sleep(1);
+            app.Loop->Pass();
             walk.Look();
             appearance.Look();
         }
@@ -245,6 +246,28 @@ TEST(MainWindow, GameStandsStillWhileTheWindowIsInactiveOrADialogIsOpen) {
     clock.Passes(1);
     EXPECT_EQ(clock.Ticks.size(), 1U) << "the time away counts towards one second only";
     EXPECT_EQ(app.World->Game.TimeText, "0002");
+}
+
+// At a scale factor of 2 a press reaches the view between skin pixels: the device pixel just
+// left of or above a cell's band still belongs to the band before it.
+TEST(MainWindow, PressesBetweenSkinPixelsBelongToThePixelTheyAreIn) {
+    TGameApp app;
+    app.Start();
+    app.SetUpBoard({"12.......", "1........", ".........", ".........", ".........", ".........",
+                    ".........", ".........", "........."});
+    const TSkinLayout& l = app.World->Loader.SkinData().Layout;
+    const double column1 = l.BoardLeft + l.CellGapX + l.CellWidth + l.CellGapX;
+    const double row1 = l.BoardTop + l.CellGapY + l.CellHeight + l.CellGapY;
+    const auto press = [&](double x, double y) {
+        QMouseEvent event(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&app.Window->View(), &event);
+        return std::pair(app.World->Logic.Selection.Column, app.World->Logic.Selection.Row);
+    };
+    EXPECT_EQ(press(column1 - 0.5, l.BoardTop + 5.0), std::pair(0, 0));
+    EXPECT_EQ(press(column1, l.BoardTop + 5.0), std::pair(1, 0));
+    EXPECT_EQ(press(l.BoardLeft + 5.0, row1 - 0.5), std::pair(0, 0));
+    EXPECT_EQ(press(l.BoardLeft + 5.0, row1), std::pair(0, 1));
 }
 
 TEST(MainWindow, MenuHasItsItemsShortcutsAndMarks) {

@@ -163,15 +163,74 @@ TEST_F(Drawing, UnchangedClockLeavesThePictureAlone) {
     Game.TimeText.Assign("1234");
     DrawBoard();
     Renderer.DrawClock();
-    const uint64_t drawn = Renderer.Version();
+    Renderer.TakeChanges();
     Renderer.DrawClock();
-    EXPECT_EQ(Renderer.Version(), drawn);
+    EXPECT_EQ(Renderer.TakeChanges(), QRect());
     Game.TimeText.Assign("1235");
     Renderer.DrawClock();
-    EXPECT_GT(Renderer.Version(), drawn);
+    EXPECT_EQ(Renderer.TakeChanges(),
+              QRect(Skin.Layout.ClockLeft + 4 * Skin.Layout.ClockDigitStep, Skin.Layout.ClockTop,
+                    Skin.Layout.ClockDigitWidth, Skin.Layout.ClockDigitHeight))
+        << "the one digit that changed";
     DrawBoard();
     Renderer.DrawClock();
     EXPECT_EQ(ClockPixel(4), testskin::ClockDigit(5)) << "redrawn over a fresh board";
+}
+
+// Redraws report changed only the places whose picture changed, and the pixels they leave
+// are the ones a renderer drawing the same game afresh draws.
+TEST_F(Drawing, RedrawsChangeOnlyWhatChangedAndEndAsAFreshDrawing) {
+    const TSkinLayout& l = Skin.Layout;
+    Logic.Board[3][4] = 2;
+    Logic.Selection = {2, 3, 4};
+    Logic.Preview.Banks[0] = {1, 2, 3, 0};
+    Game.Next = true;
+    Game.Score = 12;
+    Game.TimeText.Assign("0102");
+    DrawBoard();
+    Renderer.DrawClock();
+    EXPECT_EQ(Renderer.TakeChanges(), QRect(0, 0, 160, 150)) << "the first picture is all new";
+    DrawBoard();
+    Renderer.DrawClock();
+    EXPECT_EQ(Renderer.TakeChanges(), QRect()) << "the same picture again is no change";
+
+    // The selected ball's bounce: its cell alone, until the bounce stops advancing.
+    Logic.CellMarks[3][4] = MarkSelected;
+    Bounce.BounceFrame = 2;
+    const QRect cell(l.BoardDrawLeft + 3 * l.CellWidth + 4 * l.CellGapX,
+                     l.BoardDrawTop + 4 * (l.CellHeight + l.CellGapY), l.CellWidth, l.CellHeight);
+    // A redraw draws the frame before the advance: frame 2, then frame 3 twice.
+    for (const auto& [fired, changes] :
+         {std::pair{true, cell}, std::pair{false, cell}, std::pair{false, QRect()}}) {
+        Bounce.ChoosingFired = fired;
+        DrawBoard();
+        Renderer.DrawClock();
+        EXPECT_EQ(Renderer.TakeChanges(), changes) << "frame " << Bounce.BounceFrame;
+    }
+
+    // The preview hidden, a score too long to show, the clock's next second: what was drawn
+    // of them goes, what is drawn now shows.
+    Game.Next = false;
+    Game.Score = 1234567;
+    Game.TimeText.Assign("0103");
+    Logic.Board[0][0] = 5;
+    DrawBoard();
+    Renderer.DrawClock();
+    EXPECT_FALSE(Renderer.TakeChanges().isEmpty());
+
+    TPresentationWorld fresh;
+    fresh.Logic = Logic;
+    fresh.Game = Game;
+    fresh.Bounce = Bounce;
+    fresh.Renderer.LoadSkinImages(l, Files, CacheFile("clock.bmp"));
+    fresh.DrawBoard();
+    fresh.Renderer.DrawClock();
+    EXPECT_TRUE(Renderer.BackBuffer() == fresh.Renderer.BackBuffer());
+    EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 0), testskin::Background());
+
+    // A new skin's pictures are all new, even at the same places.
+    Renderer.LoadSkinImages(l, Files, CacheFile("clock.bmp"));
+    EXPECT_EQ(Renderer.TakeChanges(), QRect(0, 0, 160, 150));
 }
 
 TEST_F(Drawing, PreviewShowsThreeOrFourAnnouncedBalls) {

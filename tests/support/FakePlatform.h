@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <functional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -8,12 +12,37 @@
 #include "platform/TickSource.h"
 #include "support/RecordingMessageBoxes.h"
 
-// A clock the test moves: sleeping advances it, nothing waits.
+// A clock the test moves: sleeping advances it, nothing waits. A test may make a window
+// event arrive some milliseconds into the pauses to come: it is sent then and handled at
+// once, as the window system's events are. A pause without end and without such an event
+// would never end.
 class TManualTicks : public TTickSource {
 public:
     uint32_t Ticks() override { return Now; }
     void Sleep(uint32_t milliseconds) override { Now += milliseconds; }
+    bool WaitForEvent(uint32_t milliseconds) override {
+        if (EventIn < milliseconds) {
+            Now += std::exchange(EventIn, Forever);
+            std::exchange(Event, nullptr)();
+            QCoreApplication::processEvents();
+            return true;
+        }
+        if (milliseconds == Forever) {
+            throw std::logic_error("the loop waits for an event that never comes");
+        }
+        EventIn -= EventIn == Forever ? 0 : milliseconds;
+        Now += milliseconds;
+        return false;
+    }
+    // Sends the event in `milliseconds` of pauses.
+    void SendIn(uint32_t milliseconds, std::function<void()> event) {
+        EventIn = milliseconds;
+        Event = std::move(event);
+    }
+
     uint32_t Now = 1000;
+    uint32_t EventIn = Forever;
+    std::function<void()> Event;
 };
 
 class TRecordingSound : public TSoundPlayer {
