@@ -1,11 +1,10 @@
 #include "SdlSoundPlayer.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <limits>
 
 #include "FileSystem.h"
+#include "SdlLibrary.h"
 
 namespace {
 
@@ -18,10 +17,13 @@ constexpr double CutFadeSeconds = 0.005;
 
 }  // namespace
 
+TSdlSoundPlayer::TSdlSoundPlayer(std::filesystem::path shippedFolder)
+    : ShippedFolder(std::move(shippedFolder)) {}
+
 TSdlSoundPlayer::~TSdlSoundPlayer() {
     if (State == TState::Running) {
-        SDL_CloseAudioDevice(Device);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl->CloseAudioDevice(Device);
+        Sdl->QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
@@ -32,9 +34,14 @@ bool TSdlSoundPlayer::StartAudio() {
     State = TState::Failed;
     // SDL would otherwise catch SIGINT and SIGTERM and turn them into quit events that the
     // Qt window never reads, and the game could no longer be stopped by a signal.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_APP_NAME, "Vyx Zeziz");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    std::optional<TSdlLibrary> library = TSdlLibrary::Open();
+    if (!library) {
+        return false;
+    }
+    Sdl = std::make_unique<const TSdlLibrary>(*library);
+    Sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Sdl->SetHint(SDL_HINT_APP_NAME, "Vyx Zeziz");
+    if (Sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
     SDL_AudioSpec wanted{};
@@ -44,15 +51,15 @@ bool TSdlSoundPlayer::StartAudio() {
     wanted.samples = BufferFrames;
     SDL_AudioSpec obtained{};
     Device =
-        SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+        Sdl->OpenAudioDevice(nullptr, 0, &wanted, &obtained,
+                             SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (Device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     Frequency = obtained.freq;
     Channels = obtained.channels;
-    SDL_PauseAudioDevice(Device, 0);
+    Sdl->PauseAudioDevice(Device, 0);
     State = TState::Running;
     return true;
 }
@@ -61,25 +68,25 @@ std::vector<int16_t> TSdlSoundPlayer::LoadAndConvert(std::string_view gamePath) 
     SDL_AudioSpec spec{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV((ShippedFolder / NativePath(gamePath)).c_str(), &spec, &data, &length) ==
-        nullptr) {
+    const std::filesystem::path file = ShippedFolder / NativePath(gamePath);
+    if (Sdl->LoadWAV_RW(Sdl->RWFromFile(file.c_str(), "rb"), 1, &spec, &data, &length) == nullptr) {
         return {};
     }
     std::vector<int16_t> converted;
     SDL_AudioStream* stream =
-        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                           static_cast<Uint8>(Channels), Frequency);
+        Sdl->NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                            static_cast<Uint8>(Channels), Frequency);
     if (stream != nullptr && length <= static_cast<Uint32>(std::numeric_limits<int>::max()) &&
-        SDL_AudioStreamPut(stream, data, static_cast<int>(length)) == 0 &&
-        SDL_AudioStreamFlush(stream) == 0) {
-        const int available = SDL_AudioStreamAvailable(stream);
+        Sdl->AudioStreamPut(stream, data, static_cast<int>(length)) == 0 &&
+        Sdl->AudioStreamFlush(stream) == 0) {
+        const int available = Sdl->AudioStreamAvailable(stream);
         converted.resize(static_cast<std::size_t>(available) / sizeof(int16_t));
-        const int got = SDL_AudioStreamGet(stream, converted.data(),
-                                           static_cast<int>(converted.size() * sizeof(int16_t)));
+        const int got = Sdl->AudioStreamGet(stream, converted.data(),
+                                            static_cast<int>(converted.size() * sizeof(int16_t)));
         converted.resize(static_cast<std::size_t>(std::max(got, 0)) / sizeof(int16_t));
     }
-    SDL_FreeAudioStream(stream);
-    SDL_FreeWAV(data);
+    Sdl->FreeAudioStream(stream);
+    Sdl->FreeWAV(data);
     converted.resize(converted.size() - converted.size() % static_cast<std::size_t>(Channels));
     return converted;
 }
@@ -115,9 +122,9 @@ void TSdlSoundPlayer::Play(std::string_view gamePath) {
     const std::vector<int16_t>& sound = Sound(gamePath);
     // The device's thread takes from the queue; holding its lock makes the cut exact: the
     // rest of the old sound is measured, cleared and replaced in one step.
-    SDL_LockAudioDevice(Device);
-    const std::vector<int16_t> rest = FadingRest(SDL_GetQueuedAudioSize(Device));
-    SDL_ClearQueuedAudio(Device);
+    Sdl->LockAudioDevice(Device);
+    const std::vector<int16_t> rest = FadingRest(Sdl->GetQueuedAudioSize(Device));
+    Sdl->ClearQueuedAudio(Device);
     Queued = sound;
     if (Queued.size() < rest.size()) {
         Queued.resize(rest.size(), 0);
@@ -125,6 +132,6 @@ void TSdlSoundPlayer::Play(std::string_view gamePath) {
     for (std::size_t i = 0; i < rest.size(); ++i) {
         Queued[i] = static_cast<int16_t>(std::clamp(Queued[i] + rest[i], -32768, 32767));
     }
-    SDL_QueueAudio(Device, Queued.data(), static_cast<Uint32>(Queued.size() * sizeof(int16_t)));
-    SDL_UnlockAudioDevice(Device);
+    Sdl->QueueAudio(Device, Queued.data(), static_cast<Uint32>(Queued.size() * sizeof(int16_t)));
+    Sdl->UnlockAudioDevice(Device);
 }

@@ -3,23 +3,25 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "SoundPlayer.h"
 
+struct TSdlLibrary;
+
 // Plays the game's WAV files through SDL's audio subsystem on one device. Each file is
 // loaded once, converted to the device's format and kept (one that cannot be read is
 // silence for the run, and is not read again at every step of a walk); playing clears the
 // device's queue and queues the new sound, so it cuts off the one playing, even when the new
 // one is silence. The audio starts with the first sound; if SDL or the device cannot start,
-// every sound is silence from then on. The sounds are read from the folder the game is
-// installed in.
+// or the SDL library is missing, every sound is silence from then on. The sounds are read
+// from the folder the game is installed in.
 class TSdlSoundPlayer final : public TSoundPlayer {
 public:
-    explicit TSdlSoundPlayer(std::filesystem::path shippedFolder = {})
-        : ShippedFolder(std::move(shippedFolder)) {}
+    explicit TSdlSoundPlayer(std::filesystem::path shippedFolder = {});
     ~TSdlSoundPlayer() override;
     TSdlSoundPlayer(const TSdlSoundPlayer&) = delete;
     TSdlSoundPlayer& operator=(const TSdlSoundPlayer&) = delete;
@@ -38,6 +40,7 @@ private:
     std::vector<int16_t> FadingRest(uint32_t stillQueuedBytes) const;
 
     std::filesystem::path ShippedFolder;
+    std::unique_ptr<const TSdlLibrary> Sdl;
     TState State = TState::NotStarted;
     uint32_t Device = 0;
     int Frequency = 0;
