@@ -1,6 +1,7 @@
 #include "SkinPictures.h"
 
 #include <QImageReader>
+#include <memory>
 
 #include "platform/FileSystem.h"
 #include "platform/Latin1.h"
@@ -44,12 +45,25 @@ QImage LoadPicture(std::string_view gamePath, TSkinImage role) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// A piece outside the picture comes out black, as a cut of a too small picture should.
+// A piece lying within the picture shares its pixels: the piece holds a reference to the
+// picture, which lives as long as any of its pieces. Copying the pieces out cost as much
+// time at start-up as decoding the pictures. A piece reaching outside the picture is copied,
+// and comes out black there, as a cut of a too small picture should.
 QImage Cut(const QImage& source, int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) {
         return {};
     }
-    return source.copy(x, y, width, height);
+    if (!source.rect().contains(QRect(x, y, width, height))) {
+        return source.copy(x, y, width, height);
+    }
+    auto keeper = std::make_unique<QImage>(source);
+    const uchar* corner =
+        keeper->constScanLine(y) + static_cast<qsizetype>(x) * (keeper->depth() / 8);
+    QImage piece(
+        corner, width, height, keeper->bytesPerLine(), keeper->format(),
+        [](void* picture) { delete static_cast<QImage*>(picture); }, keeper.get());
+    keeper.release();
+    return piece;
 }
 
 }  // namespace

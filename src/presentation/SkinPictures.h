@@ -19,7 +19,8 @@ public:
 };
 
 // Every picture of the current skin, cut once into the pieces the board is drawn from, so
-// that drawing a cell is a single rectangle copy.
+// that drawing a cell is a single rectangle copy. A piece shares the pixels of the picture it
+// was cut from.
 struct TSkinPictures {
     QImage Background;
     QImage EmptyCell;
