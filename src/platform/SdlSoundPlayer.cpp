@@ -32,13 +32,13 @@ bool TSdlSoundPlayer::StartAudio() {
         return State == TState::Running;
     }
     State = TState::Failed;
-    // SDL would otherwise catch SIGINT and SIGTERM and turn them into quit events that the
-    // Qt window never reads, and the game could no longer be stopped by a signal.
     std::optional<TSdlLibrary> library = TSdlLibrary::Open();
     if (!library) {
         return false;
     }
     Sdl = std::make_unique<const TSdlLibrary>(*library);
+    // SDL would otherwise catch SIGINT and SIGTERM and turn them into quit events that the
+    // Qt window never reads, and the game could no longer be stopped by a signal.
     Sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     Sdl->SetHint(SDL_HINT_APP_NAME, "Vyx Zeziz");
     if (Sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) {
