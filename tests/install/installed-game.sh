@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and plays the installed game as a player does,
-# under Xvfb with a home of its own: the first start fills the player's folder, a move
-# lands in its autosave, the settings are written there at quit, and a second start goes on
-# with the autosaved game. Nothing under the prefix changes, and nothing appears in the
-# folder the game was started from.
+# under Xvfb with a home of its own: the first start fills the player's folder, a start
+# while it runs hands over to it, a move lands in its autosave, the settings are written
+# there at quit, and a second start goes on with the autosaved game. Nothing under the
+# prefix changes, and nothing appears in the folder the game was started from.
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/common.sh"
@@ -79,6 +79,15 @@ eventually test -f "$autosave" || fail "no autosave appeared in $player/Saves"
 for file in VyxLines.cfg leaders.dat Def/leaders.dat; do
     cmp -s "$prefix/share/vyx-zeziz/$file" "$player/$file" || fail "$file was not seeded"
 done
+# Started again meanwhile, the game hands over to the one running on the player's folder
+# and ends, having written nothing there.
+file_snapshot "$player" >"$work/player.before"
+running=$game_pid
+start_game "$prefix/bin/vyxlines" "$work/started-here"
+wait_for_exit "$game_pid"
+game_pid=$running
+file_snapshot "$player" | diff -u "$work/player.before" - ||
+    fail "a second start changed the player's folder"
 first=$(cells)
 step=($(a_step "$first"))
 [[ ${#step[@]} -eq 5 ]] || fail "no ball to move in: $first"
