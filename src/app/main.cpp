@@ -14,8 +14,10 @@
 #include "platform/QtDesktop.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QuitRequests.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SingleGame.h"
+#include "platform/WindowCloser.h"
 
 namespace {
 
@@ -34,7 +36,9 @@ void ShowCentred(QWidget& window) {
 // game; the window shows and the loop runs.
 // A missing settings file or skin ends the program after its message, before any game.
 // When nothing the game writes can be kept, the player hears why before playing.
-// From the window's making on, a later start brings the window to the front.
+// From the window's making on, the system's requests to end (a signal, the end of the
+// session) quit as the Quit command does (the session manager has the settings written
+// first), and a later start brings the window to the front.
 int RunGame(TPlatform& platform, TQtDialogParent& dialogParent, TSingleGame& singleGame) {
     if (!platform.Folders.Warning().empty()) {
         platform.Messages.Show(platform.Folders.Warning(), "Warning", TMessageIcon::Warning,
@@ -45,6 +49,10 @@ int RunGame(TPlatform& platform, TQtDialogParent& dialogParent, TSingleGame& sin
     TForm1 window(world);
     dialogParent.SetMainWindow(&window);
     singleGame.SetWindow(&window);
+    TWindowCloser closer(window);
+    const TQuitRequests quitRequests(
+        [&world, &platform] { WriteSettingsFile(world.Game, platform.Messages); },
+        [&closer] { closer.Close(); });
     if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {
         return 0;
     }
