@@ -14,7 +14,10 @@
 #include "platform/QtDesktop.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QuitRequests.h"
 #include "platform/SdlSoundPlayer.h"
+#include "platform/SingleGame.h"
+#include "platform/WindowCloser.h"
 
 namespace {
 
@@ -33,7 +36,10 @@ void ShowCentred(QWidget& window) {
 // game; the window shows and the loop runs.
 // A missing settings file or skin ends the program after its message, before any game.
 // When nothing the game writes can be kept, the player hears why before playing.
-int RunGame(TPlatform& platform, TQtDialogParent& dialogParent) {
+// From the window's making on, the system's requests to end (a signal, the end of the
+// session) quit as the Quit command does (the session manager has the settings written
+// first), and a later start brings the window to the front.
+int RunGame(TPlatform& platform, TQtDialogParent& dialogParent, TSingleGame& singleGame) {
     if (!platform.Folders.Warning().empty()) {
         platform.Messages.Show(platform.Folders.Warning(), "Warning", TMessageIcon::Warning,
                                TMessageButtons::Ok);
@@ -42,6 +48,11 @@ int RunGame(TPlatform& platform, TQtDialogParent& dialogParent) {
     TGameWorld world(platform);
     TForm1 window(world);
     dialogParent.SetMainWindow(&window);
+    singleGame.SetWindow(&window);
+    TWindowCloser closer(window);
+    const TQuitRequests quitRequests(
+        [&world, &platform] { WriteSettingsFile(world.Game, platform.Messages); },
+        [&closer] { closer.Close(); });
     if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {
         return 0;
     }
@@ -79,18 +90,30 @@ int main(int argc, char** argv) {
     // Every file the game writes is named relative to the player's folder (the game folder
     // itself when it is portable); the shipped files are read from where they lie.
     const TGameFolders folders = TGameFolders::Find(ProgramFolder(), CurrentUserEnvironment());
+    TQtDialogParent dialogParent;
+    TQtMessageBoxes messages(dialogParent);
+    // A game already playing on the player's folder goes on alone: this start ends before
+    // it shows a window or writes anything that game keeps.
+    TSingleGame singleGame(folders.Player());
+    if (singleGame.Start() == TSingleGame::TStart::CalledRunningGame) {
+        return 0;
+    }
+    if (singleGame.Start() == TSingleGame::TStart::RunningGameUnreachable) {
+        messages.Show("Vyx Zeziz is already running with the folder " + folders.Player().string() +
+                          ", but it does not answer.",
+                      "Vyx Zeziz", TMessageIcon::Exclamation, TMessageButtons::Ok);
+        return 0;
+    }
     std::error_code ignored;
     std::filesystem::current_path(folders.Player(), ignored);
 
     TSteadyTickSource ticks;
-    TQtDialogParent dialogParent;
-    TQtMessageBoxes messages(dialogParent);
     TQtFileDialogs fileDialogs(dialogParent);
     TQtDesktop desktop(folders.Shipped());
     TSdlSoundPlayer sound(folders.Shipped());
     TPlatform platform{ticks, messages, fileDialogs, desktop, sound, folders};
     try {
-        return RunGame(platform, dialogParent);
+        return RunGame(platform, dialogParent, singleGame);
     } catch (const std::exception& error) {
         messages.Show(error.what(), "VyxLines", TMessageIcon::Error, TMessageButtons::Ok);
         return 0;

@@ -30,3 +30,10 @@ snapshot() {
     (cd "$1" && find . -printf '%y %m %s %C@ %T@ %p\n' | sort &&
         find . -type f -print0 | sort -z | xargs -0 -r sha256sum)
 }
+
+# The same for the files alone, and the folders' names: a program that only looked, or made
+# a probe file and removed it at once, leaves it as it was.
+file_snapshot() {
+    (cd "$1" && find . -type d | sort && find . -type f -printf '%m %s %C@ %T@ %p\n' | sort &&
+        find . -type f -print0 | sort -z | xargs -0 -r sha256sum)
+}
