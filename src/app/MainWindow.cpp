@@ -85,8 +85,9 @@ void TForm1::ConnectCommands() {
             ShowLevelMarks();
         }
     });
-    OnCommand(Items.Save,
-              [this] { SaveGameAs(World.Platform.FileDialogs, World.Logic, World.Game); });
+    OnCommand(Items.Save, [this] {
+        SaveGameAs(World.Platform.FileDialogs, World.Platform.Messages, World.Logic, World.Game);
+    });
     OnCommand(Items.Options, [this] { ShowOptions(); });
     OnCommand(Items.Leaders, [this] {
         TLeadersBox leaders(this);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -17,4 +19,10 @@ inline std::string ToLatin1(const QString& text) {
         result.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?');
     }
     return result;
+}
+
+// A path, named in the system's encoding, as the game's text, for the messages that name a
+// file or a folder.
+inline std::string PathText(const std::filesystem::path& path) {
+    return ToLatin1(QFile::decodeName(path.c_str()));
 }
