@@ -68,6 +68,14 @@ void TForm1::FormMouseDown(int x, int y) {
     World.PressAt(x, y);
 }
 
+void TForm1::TellAutosaveFailure() {
+    if (const std::optional<TWriteResult> failure = World.TakeUntoldAutosaveFailure()) {
+        World.Platform.Messages.Show(AutosaveFailedText(*failure), "Error", TMessageIcon::Error,
+                                     TMessageButtons::Ok);
+        TakeBackActivation();
+    }
+}
+
 void TForm1::ConnectCommands() {
     OnCommand(Items.NewClassic, [this] { NewGameInMode(ModeClassic); });
     OnCommand(Items.NewTimeTrial, [this] { NewGameInMode(ModeTimeTrial); });
