@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "dialogs/AboutBox.h"
+#include "dialogs/GameHelp.h"
 #include "dialogs/GameOverBox.h"
 #include "dialogs/LeadersBox.h"
 #include "dialogs/LeadersCheck.h"
@@ -101,7 +102,8 @@ void TForm1::ConnectCommands() {
         TLeadersBox leaders(this);
         leaders.exec();
     });
-    OnCommand(Items.Help, [this] { World.Platform.Desktop.OpenHelp("VyxLinesHelp.chm", ""); });
+    OnCommand(Items.Help,
+              [this] { OpenGameHelp(World.Platform.Desktop, World.Platform.Messages, ""); });
     OnCommand(Items.HomePage, [this] { World.Platform.Desktop.OpenUrl(MakerHomePage); });
     OnCommand(Items.About, [this] {
         TAboutBox about(this, World.Platform.Desktop);
@@ -130,8 +132,8 @@ void TForm1::TakeBackActivation() {
 void TForm1::ShowOptions() {
     World.Scheduler.SetEnabled(TChannel::Clock, false);
     {
-        TOptionsBox options(World.Game, World.Loader, World.Platform.Desktop, World.Platform.Sound,
-                            this);
+        TOptionsBox options(World.Game, World.Loader, World.Platform.Desktop,
+                            World.Platform.Messages, World.Platform.Sound, this);
         options.exec();
     }
     World.Scheduler.SetEnabled(TChannel::Clock, true);
