@@ -51,7 +51,7 @@ public:
 class TNoDesktop final : public TDesktop {
 public:
     void OpenUrl(std::string_view) override {}
-    void OpenHelp(std::string_view, std::string_view) override {}
+    void OpenHelp(std::string_view, std::string_view, THelpAnswered) override {}
 };
 
 // Notes when each sound of one name starts; once enough have started, the window closes and

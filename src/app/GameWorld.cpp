@@ -49,7 +49,7 @@ void TGameWorld::PlaySound(TSound sound) {
 }
 
 void TGameWorld::Autosave() {
-    AutosaveGame(Logic, Game);
+    Autosaves.Record(AutosaveGame(Logic, Game));
 }
 
 // Without a window (a test driving the world alone) no dialog can ask for a name: the next

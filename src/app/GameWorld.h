@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "AutosaveNotice.h"
 #include "Platform.h"
 #include "TickScheduler.h"
 #include "presentation/Animations.h"
@@ -42,6 +43,9 @@ public:
     void PressAt(int x, int y);
     // The channels' part of a main-loop pass: each one that is due fires.
     void PollChannels();
+    // The autosave failure the player has yet to hear of, handed out once. The window tells
+    // it after the rules call that met it has returned, never in the middle of a turn.
+    std::optional<TWriteResult> TakeUntoldAutosaveFailure() { return Autosaves.TakeUntold(); }
 
     // TGameHooks
     void SetChannelEnabled(TChannel channel, bool enabled) override;
@@ -68,4 +72,5 @@ public:
 
 private:
     TWindowHooks* Window = nullptr;
+    TAutosaveNotice Autosaves;
 };

@@ -86,6 +86,7 @@ bool TMainLoop::Pass() {
     const bool running = !Window.IsClosed();
     if (Window.IsGameRunning()) {
         World.PollChannels();
+        Window.TellAutosaveFailure();
     }
     World.Rules.RedrawClock();
     Window.Present();

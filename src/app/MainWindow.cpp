@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "dialogs/AboutBox.h"
+#include "dialogs/GameHelp.h"
 #include "dialogs/GameOverBox.h"
 #include "dialogs/LeadersBox.h"
 #include "dialogs/LeadersCheck.h"
@@ -68,6 +69,14 @@ void TForm1::FormMouseDown(int x, int y) {
     World.PressAt(x, y);
 }
 
+void TForm1::TellAutosaveFailure() {
+    if (const std::optional<TWriteResult> failure = World.TakeUntoldAutosaveFailure()) {
+        World.Platform.Messages.Show(AutosaveFailedText(*failure), "Error", TMessageIcon::Error,
+                                     TMessageButtons::Ok);
+        TakeBackActivation();
+    }
+}
+
 void TForm1::ConnectCommands() {
     OnCommand(Items.NewClassic, [this] { NewGameInMode(ModeClassic); });
     OnCommand(Items.NewTimeTrial, [this] { NewGameInMode(ModeTimeTrial); });
@@ -85,14 +94,16 @@ void TForm1::ConnectCommands() {
             ShowLevelMarks();
         }
     });
-    OnCommand(Items.Save,
-              [this] { SaveGameAs(World.Platform.FileDialogs, World.Logic, World.Game); });
+    OnCommand(Items.Save, [this] {
+        SaveGameAs(World.Platform.FileDialogs, World.Platform.Messages, World.Logic, World.Game);
+    });
     OnCommand(Items.Options, [this] { ShowOptions(); });
     OnCommand(Items.Leaders, [this] {
         TLeadersBox leaders(this);
         leaders.exec();
     });
-    OnCommand(Items.Help, [this] { World.Platform.Desktop.OpenHelp("VyxLinesHelp.chm", ""); });
+    OnCommand(Items.Help,
+              [this] { OpenGameHelp(World.Platform.Desktop, World.Platform.Messages, ""); });
     OnCommand(Items.HomePage, [this] { World.Platform.Desktop.OpenUrl(MakerHomePage); });
     OnCommand(Items.About, [this] {
         TAboutBox about(this, World.Platform.Desktop);
@@ -121,8 +132,8 @@ void TForm1::TakeBackActivation() {
 void TForm1::ShowOptions() {
     World.Scheduler.SetEnabled(TChannel::Clock, false);
     {
-        TOptionsBox options(World.Game, World.Loader, World.Platform.Desktop, World.Platform.Sound,
-                            this);
+        TOptionsBox options(World.Game, World.Loader, World.Platform.Desktop,
+                            World.Platform.Messages, World.Platform.Sound, this);
         options.exec();
     }
     World.Scheduler.SetEnabled(TChannel::Clock, true);

@@ -33,6 +33,9 @@ public:
 
     // The mouse hit test and the press it leads to.
     void FormMouseDown(int x, int y);
+    // Tells the player, once, of an autosave that could not be written. Called after the
+    // channels have fired, so the message never opens in the middle of a turn.
+    void TellAutosaveFailure();
 
     // TWindowHooks
     void SetCaption(std::string_view caption) override;

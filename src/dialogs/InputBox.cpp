@@ -13,6 +13,9 @@ namespace {
 constexpr std::string_view TooLongText =
     "Input field must have less than 17 characters.\nReenter name, please";
 constexpr std::string_view BadSymbolText = "Invalid symbol:'/'. Reenter name, please";
+constexpr std::string_view NotLatin1Text =
+    "Invalid symbol: the leaders table keeps only Western European letters and signs.\n"
+    "Reenter name, please";
 constexpr std::string_view InputErrorCaption = "Input error";
 
 }  // namespace
@@ -57,7 +60,8 @@ void TInputBox::InputOKClick() {
     if (Closing) {
         return;
     }
-    const std::string text = ToLatin1(InputPlace->text());
+    const QString typed = InputPlace->text();
+    const std::string text = ToLatin1(typed);
     switch (CheckLeaderName(text)) {
         case TNameCheck::TooLong:
             Refuse(TooLongText);
@@ -69,6 +73,11 @@ void TInputBox::InputOKClick() {
         case TNameCheck::OnlyBlanks:
         case TNameCheck::Valid:
             break;
+    }
+    // The leaders table holds Latin-1 alone, and a name is never changed to fit it.
+    if (!HoldsInLatin1(typed)) {
+        Refuse(NotLatin1Text);
+        return;
     }
     Closing = true;
     InsertLeader(Game, RecordedLeaderName(text));

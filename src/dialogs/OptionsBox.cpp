@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "GameHelp.h"
 #include "MakerLinks.h"
 #include "platform/Latin1.h"
 #include "presentation/SoundNames.h"
@@ -108,13 +109,14 @@ QIcon LoudspeakerIcon() {
 
 }  // namespace
 
-TOptionsBox::TOptionsBox(TGame& game, TLoader& loader, TDesktop& desktop, TSoundPlayer& sound,
-                         QWidget* parent)
+TOptionsBox::TOptionsBox(TGame& game, TLoader& loader, TDesktop& desktop, TMessageBoxes& messages,
+                         TSoundPlayer& sound, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       Game(game),
       Loader(loader),
       Desktop(desktop),
+      Messages(messages),
       Sound(sound) {
     setObjectName(QStringLiteral("TOptionsBox"));
     setWindowTitle(QStringLiteral("Options"));
@@ -135,7 +137,7 @@ TOptionsBox::TOptionsBox(TGame& game, TLoader& loader, TDesktop& desktop, TSound
     auto* help = Place(new QPushButton(QStringLiteral("Help"), this), "Button3", 243, 258, 75, 25);
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this,
-            [this] { Desktop.OpenHelp("VyxLinesHelp.chm", "Program UI.htm"); });
+            [this] { OpenGameHelp(Desktop, Messages, "Program UI.htm"); });
 
     FillControls();
 }

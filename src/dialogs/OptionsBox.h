@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/Desktop.h"
+#include "platform/MessageBoxes.h"
 #include "platform/SoundPlayer.h"
 #include "presentation/SkinLoader.h"
 #include "rules/GameState.h"
@@ -20,8 +21,8 @@ class TOptionsBox final : public QDialog {
     Q_OBJECT
 
 public:
-    TOptionsBox(TGame& game, TLoader& loader, TDesktop& desktop, TSoundPlayer& sound,
-                QWidget* parent);
+    TOptionsBox(TGame& game, TLoader& loader, TDesktop& desktop, TMessageBoxes& messages,
+                TSoundPlayer& sound, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +38,7 @@ private:
     TGame& Game;
     TLoader& Loader;
     TDesktop& Desktop;
+    TMessageBoxes& Messages;
     TSoundPlayer& Sound;
     QComboBox* SkinsList = nullptr;
     QLabel* SkinName = nullptr;

@@ -85,7 +85,8 @@ TLeadersTable ReadLeadersTable() {
 }
 
 bool WriteLeadersTable(const TLeadersTable& table) {
-    return WriteFileAtomically(NativePath(LeadersFileName), FormatLeadersTable(table));
+    return static_cast<bool>(
+        WriteFileAtomically(NativePath(LeadersFileName), FormatLeadersTable(table)));
 }
 
 bool QualifiesForLeaders(uint32_t score, const TLeadersTable& table) {

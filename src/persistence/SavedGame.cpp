@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/Latin1.h"
 
 namespace fs = std::filesystem;
 
@@ -14,6 +15,13 @@ namespace {
 constexpr std::string_view Header{"VyxLines save. Version 2.0\0\0\0\0", 30};
 constexpr std::string_view SaveTitle = "Save game";
 constexpr std::string_view LoadTitle = "Load game";
+constexpr std::string_view ErrorCaption = "Error";
+
+// What failed, the file it failed on and the system's reason, each on a line of its own.
+std::string FailureText(std::string_view failed, const fs::path& file,
+                        const TWriteResult& failure) {
+    return std::string(failed) + "\n" + PathText(file) + ":\n" + failure.Reason() + ".";
+}
 
 void PutUInt16(std::string& bytes, uint16_t value) {
     bytes.push_back(static_cast<char>(value & 0xFF));
@@ -138,7 +146,7 @@ void DecodeSavedGame(std::string_view bytes, TLogic& logic, TGame& game) {
     reader.Read(game.Seconds);
 }
 
-bool WriteSavedGame(const fs::path& file, const TLogic& logic, const TGame& game) {
+TWriteResult WriteSavedGame(const fs::path& file, const TLogic& logic, const TGame& game) {
     return WriteFileAtomically(file, EncodeSavedGame(logic, game));
 }
 
@@ -151,10 +159,16 @@ bool ReadSavedGame(const fs::path& file, TLogic& logic, TGame& game) {
     return true;
 }
 
-void SaveGameAs(TFileDialogs& dialogs, const TLogic& logic, const TGame& game) {
+void SaveGameAs(TFileDialogs& dialogs, TMessageBoxes& messages, const TLogic& logic,
+                const TGame& game) {
     const TCurrentDirectoryKeeper keeper;
-    if (const std::optional<std::string> file = dialogs.AskSave(SaveTitle, SavesFolder)) {
-        WriteSavedGame(*file, logic, game);
+    const std::optional<std::string> file = dialogs.AskSave(SaveTitle, SavesFolder);
+    if (!file) {
+        return;
+    }
+    if (const TWriteResult written = WriteSavedGame(*file, logic, game); !written) {
+        messages.Show(FailureText("Can not save game to", *file, written), ErrorCaption,
+                      TMessageIcon::Error, TMessageButtons::Ok);
     }
 }
 
@@ -164,10 +178,15 @@ bool LoadGameFrom(TFileDialogs& dialogs, TLogic& logic, TGame& game) {
     return file && ReadSavedGame(*file, logic, game);
 }
 
-void AutosaveGame(const TLogic& logic, const TGame& game) {
-    if (game.Autosave) {
-        WriteSavedGame(NativePath(AutosaveFile), logic, game);
+TWriteResult AutosaveGame(const TLogic& logic, const TGame& game) {
+    if (!game.Autosave) {
+        return {};
     }
+    return WriteSavedGame(NativePath(AutosaveFile), logic, game);
+}
+
+std::string AutosaveFailedText(const TWriteResult& failure) {
+    return FailureText("Can not autosave game to", fs::absolute(NativePath(AutosaveFile)), failure);
 }
 
 bool ReadAutosave(TLogic& logic, TGame& game) {

@@ -5,10 +5,12 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
 #include <fcntl.h>
+#include <locale.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -20,18 +22,22 @@ namespace {
 // id, so that two games writing the same file at once never share a temporary.
 constexpr std::string_view TemporaryMark = ".tmp";
 
-bool WriteAll(int descriptor, std::string_view bytes) {
+// 0, or the error number that stopped the write.
+int WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
-        if (written <= 0) {
-            return false;
+        if (written < 0) {
+            return errno;
+        }
+        if (written == 0) {
+            return EIO;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return 0;
 }
 
 // Makes a rename in the folder survive a power loss. Some file systems cannot flush a
@@ -112,33 +118,60 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
     return bytes;
 }
 
-bool WriteFileAtomically(const fs::path& file, std::string_view bytes,
-                         TWriteDurability durability) {
+TWriteResult TWriteResult::Failed(int error) {
+    TWriteResult result;
+    result.Error = error != 0 ? error : EIO;
+    return result;
+}
+
+std::string TWriteResult::Reason() const {
+    if (Error == 0) {
+        return {};
+    }
+    // The "C" locale's words: the program's locale may be one whose words the game's 8-bit
+    // texts cannot hold.
+    const locale_t plain = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (plain == locale_t{}) {
+        return std::strerror(Error);
+    }
+    std::string reason = ::strerror_l(Error, plain);
+    ::freelocale(plain);
+    return reason;
+}
+
+TWriteResult WriteFileAtomically(const fs::path& file, std::string_view bytes,
+                                 TWriteDurability durability) {
     fs::path temporary = file;
     temporary += std::string(TemporaryMark) + std::to_string(::getpid());
     const int descriptor =
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (descriptor < 0) {
-        return false;
+        return TWriteResult::Failed(errno);
     }
     // The data must be on the disk before the rename makes it the file: otherwise a power
     // loss can leave an empty file in the place of the old one.
     const bool durable = durability == TWriteDurability::SurvivesPowerLoss;
-    const bool written = WriteAll(descriptor, bytes) && (!durable || ::fsync(descriptor) == 0);
-    const bool closed = ::close(descriptor) == 0;
-    std::error_code error;
-    if (written && closed) {
-        fs::rename(temporary, file, error);
+    int error = WriteAll(descriptor, bytes);
+    if (error == 0 && durable && ::fsync(descriptor) != 0) {
+        error = errno;
     }
-    if (!written || !closed || error) {
+    if (::close(descriptor) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0) {
+        std::error_code renameError;
+        fs::rename(temporary, file, renameError);
+        error = renameError.value();
+    }
+    if (error != 0) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return false;
+        return TWriteResult::Failed(error);
     }
     if (durable) {
         FlushFolder(file.parent_path());
     }
-    return true;
+    return {};
 }
 
 void RemoveStaleTemporaries(const fs::path& folder, std::string_view pattern) {

@@ -22,12 +22,29 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 // whenever it is damaged, and flushing every picture would only slow a skin change.
 enum class TWriteDurability : uint8_t { SurvivesPowerLoss, SurvivesCrash };
 
+// How a write ended: done, or the system's error number that stopped it.
+class TWriteResult {
+public:
+    TWriteResult() = default;
+    // An error number of 0 (a failure the system gave no number for) counts as EIO.
+    static TWriteResult Failed(int error);
+
+    explicit operator bool() const { return Error == 0; }
+    // The system's own words for why the write failed ("No space left on device"), in
+    // English as the game's texts are; empty when it was done.
+    std::string Reason() const;
+
+private:
+    int Error = 0;
+};
+
 // Writes the bytes to a temporary file beside the target and renames it over the target, so
 // that a crash never leaves a half-written file where a good one was. A write that must
 // survive a power loss also reaches the disk before the rename, and the folder after it.
-// False when anything failed; the old file is then untouched and the temporary gone.
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                         TWriteDurability durability = TWriteDurability::SurvivesPowerLoss);
+// When anything failed the old file is untouched, the temporary gone, and the result says
+// why.
+TWriteResult WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                                 TWriteDurability durability = TWriteDurability::SurvivesPowerLoss);
 
 // Removes the temporaries that WriteFileAtomically left in the folder when a crash cut a
 // write short: files named after a target matching the pattern, followed by ".tmp" and the

@@ -66,13 +66,21 @@ TRarArchive::THeaderResult FailureKind(archive* reader) {
     return damaged ? TRarArchive::THeaderResult::BadHeader : TRarArchive::THeaderResult::Failed;
 }
 
+constexpr TExtractResult Refused{TExtractResult::TKind::Refused, {}};
+
+TExtractResult WriteFailed(const std::error_code& error) {
+    return {TExtractResult::TKind::WriteFailed, TWriteResult::Failed(error.value())};
+}
+
 // Creates the folders of the relative path below the root, refusing to pass through
 // anything that is not a real folder (a link planted there could lead outside).
-bool MakeFoldersInside(const fs::path& root, const fs::path& relative) {
+TExtractResult MakeFoldersInside(const fs::path& root, const fs::path& relative) {
     std::error_code error;
-    fs::create_directories(root, error);
+    if (fs::create_directories(root, error); error) {
+        return WriteFailed(error);
+    }
     if (!fs::is_directory(root, error)) {
-        return false;
+        return Refused;
     }
     fs::path folder = root;
     for (const fs::path& part : relative) {
@@ -80,13 +88,13 @@ bool MakeFoldersInside(const fs::path& root, const fs::path& relative) {
         const fs::file_status status = fs::symlink_status(folder, error);
         if (status.type() == fs::file_type::not_found) {
             if (!fs::create_directory(folder, error)) {
-                return false;
+                return error ? WriteFailed(error) : Refused;
             }
         } else if (status.type() != fs::file_type::directory) {
-            return false;
+            return Refused;
         }
     }
-    return true;
+    return {};
 }
 
 class TLibarchiveRar final : public TRarArchive {
@@ -111,26 +119,36 @@ public:
         return TakeHeader(result, entry);
     }
 
-    bool ExtractEntry(const fs::path& folder) override {
+    TExtractResult ExtractEntry(const fs::path& folder) override {
         if (!DataUnread || FirstHeader) {
-            return false;
+            return Refused;
         }
         DataUnread = false;
         const std::optional<fs::path> inside = EntryPathInside(Name);
         if (!inside || PackageTooLarge || IsLink) {
-            return false;
+            return Refused;
         }
         if (Type == AE_IFDIR) {
             return MakeFoldersInside(folder, *inside);
         }
         if (Type != AE_IFREG || !SizeKnown || Size < 0 || Size > MaxEntrySize) {
-            return false;
+            return Refused;
         }
         // The whole entry is read before anything is created, so a damaged entry leaves
         // no trace; the file then appears under its name complete or not at all.
         const std::optional<std::string> data = ReadData();
-        return data && MakeFoldersInside(folder, inside->parent_path()) &&
-               WriteFileAtomically(folder / *inside, *data, TWriteDurability::SurvivesCrash);
+        if (!data) {
+            return Refused;
+        }
+        if (TExtractResult folders = MakeFoldersInside(folder, inside->parent_path()); !folders) {
+            return folders;
+        }
+        if (TWriteResult written =
+                WriteFileAtomically(folder / *inside, *data, TWriteDurability::SurvivesCrash);
+            !written) {
+            return {TExtractResult::TKind::WriteFailed, written};
+        }
+        return {};
     }
 
     const std::string& EntryName() const override { return Name; }

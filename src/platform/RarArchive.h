@@ -5,11 +5,25 @@
 #include <memory>
 #include <string>
 
+#include "FileSystem.h"
+
+// What came of extracting an entry: true when it was written. A refused entry is the
+// package's fault; a failed write is the folder's (a full disk, a read-only folder), and
+// Write says why.
+struct TExtractResult {
+    enum class TKind : uint8_t { Written, Refused, WriteFailed };
+
+    TKind Kind = TKind::Written;
+    TWriteResult Write;
+
+    explicit operator bool() const { return Kind == TKind::Written; }
+};
+
 // Reading a skin package (a RAR archive) entry by entry, the way the skin loader unpacks it.
 // A package is untrusted: an entry whose stored name is absolute or climbs out with "..",
 // an entry that is a link, a device or anything but a plain file or folder, an entry over
 // 64 MiB, or a package whose entries add up to over 256 MiB is never written; extracting
-// it fails like an entry that cannot be extracted.
+// it is refused like a damaged entry.
 class TRarArchive {
 public:
     enum class THeaderResult : uint8_t {
@@ -29,7 +43,7 @@ public:
 
     virtual THeaderResult ReadHeader() = 0;
     // Writes the entry whose header was read last into the folder under its stored name.
-    virtual bool ExtractEntry(const std::filesystem::path& folder) = 0;
+    virtual TExtractResult ExtractEntry(const std::filesystem::path& folder) = 0;
 
     // The stored name and the declared (unpacked) size of the entry whose header was read
     // last, for tools that list a package.

@@ -4,23 +4,29 @@
 
 namespace {
 
-// Unpacks the default package, or else the first one found, into the emptied cache; false,
-// after the message, when no package is installed.
-bool RebuildCache(TLoader& loader, TMessageBoxes& messages) {
+enum class TRebuild : uint8_t { Unpacked, NoPackage, CacheUnwritable };
+
+// Unpacks the default package, or else the first one found, into the emptied cache. Without
+// any package, and with a cache that cannot take the skin, the player has been told.
+TRebuild RebuildCache(TLoader& loader, TMessageBoxes& messages) {
     loader.ClearSkinCache();
+    const auto unpack = [&](std::string_view package) {
+        const TLoader::TUnpackResult result =
+            loader.ExtractSkinPackage(loader.PackagePath(package));
+        return result == TLoader::TUnpackResult::CacheUnwritable ? TRebuild::CacheUnwritable
+                                                                 : TRebuild::Unpacked;
+    };
     switch (loader.ChooseSkinPackage()) {
         case TLoader::TPackageChoice::Default:
-            loader.ExtractSkinPackage(loader.PackagePath(TLoader::DefaultPackage));
-            return true;
+            return unpack(TLoader::DefaultPackage);
         case TLoader::TPackageChoice::FirstFound:
-            loader.ExtractSkinPackage(loader.PackagePath(loader.FoundPackage()));
-            return true;
+            return unpack(loader.FoundPackage());
         case TLoader::TPackageChoice::None:
             break;
     }
     messages.Show("Skins are unavailable.\nPlease, (re-)install skins", "Error", TMessageIcon::Stop,
                   TMessageButtons::Ok);
-    return false;
+    return TRebuild::NoPackage;
 }
 
 enum class TSkinLoad : uint8_t { Loaded, ConfigRefused, PicturesRefused };
@@ -62,16 +68,17 @@ TSkinLoad LoadCachedSkin(const TSettingsTarget& target, bool configRefusalTold) 
 bool LoadSkin(const TSettingsTarget& target) {
     if (!target.Loader.IsSkinCacheValid()) {
         // Without any package the emptied cache is still read and tells that no skin is there.
-        RebuildCache(target.Loader, target.Messages);
-        return LoadCachedSkin(target, false) == TSkinLoad::Loaded;
+        // A cache that cannot take the skin has been told as what it is: no skin is missing.
+        return RebuildCache(target.Loader, target.Messages) != TRebuild::CacheUnwritable &&
+               LoadCachedSkin(target, false) == TSkinLoad::Loaded;
     }
     const TSkinLoad cached = LoadCachedSkin(target, false);
     if (cached == TSkinLoad::Loaded) {
         return true;
     }
-    // The player has been told why the cached skin is refused; with no package at all there
-    // is nothing more to try.
-    return RebuildCache(target.Loader, target.Messages) &&
+    // The player has been told why the cached skin is refused; with no package at all, or a
+    // cache that cannot take one, there is nothing more to try.
+    return RebuildCache(target.Loader, target.Messages) == TRebuild::Unpacked &&
            LoadCachedSkin(target, cached == TSkinLoad::ConfigRefused) == TSkinLoad::Loaded;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/FileSystem.h"
+#include "platform/Latin1.h"
 #include "platform/RarArchive.h"
 
 namespace fs = std::filesystem;
@@ -71,32 +72,42 @@ TLoader::TPackageChoice TLoader::ChooseSkinPackage() {
     return TPackageChoice::FirstFound;
 }
 
-void TLoader::ExtractSkinPackage(const fs::path& package) {
+TLoader::TUnpackResult TLoader::ExtractSkinPackage(const fs::path& package) {
     const std::unique_ptr<TRarArchive> archive = TRarArchive::OpenForExtraction(package);
     if (!archive) {
         Messages.Show(
             "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "
             "reinstall skin.",
             ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
-        return;
+        return TUnpackResult::PackageRefused;
     }
     const fs::path cache = NativePath(CacheFolder);
     for (;;) {
         const TRarArchive::THeaderResult result = archive->ReadHeader();
-        if (result == TRarArchive::THeaderResult::Ok) {
-            if (!archive->ExtractEntry(cache)) {
-                Messages.Show(
-                    "Can not open skin.\nFile may be corrupted or  unsupported format.\nTry to "
-                    "reinstall skin.",
-                    ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
-                return;
-            }
-        } else {
+        if (result != TRarArchive::THeaderResult::Ok) {
             if (result == TRarArchive::THeaderResult::BadHeader) {
                 Messages.Show("File header corrupted. \nTry to reinstall skin.", ExtractCaption,
                               TMessageIcon::Stop, TMessageButtons::Ok);
+                return TUnpackResult::PackageRefused;
             }
-            return;
+            return TUnpackResult::Unpacked;
+        }
+        const TExtractResult extracted = archive->ExtractEntry(cache);
+        if (extracted.Kind == TExtractResult::TKind::Refused) {
+            Messages.Show(
+                "Can not open skin.\nFile may be corrupted or  unsupported format.\nTry to "
+                "reinstall skin.",
+                ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
+            return TUnpackResult::PackageRefused;
+        }
+        if (extracted.Kind == TExtractResult::TKind::WriteFailed) {
+            ClearSkinCache();
+            // The folder is named without the "/" that ends the cache's game path.
+            Messages.Show("Can not unpack skin into\n" +
+                              PathText(fs::absolute(cache).parent_path()) + ":\n" +
+                              extracted.Write.Reason() + ".",
+                          ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
+            return TUnpackResult::CacheUnwritable;
         }
     }
 }

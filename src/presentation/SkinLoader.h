@@ -22,6 +22,10 @@ public:
     static constexpr std::string_view DefaultPackage = "Buttons.lsk";
 
     enum class TPackageChoice : uint8_t { None = 0, Default = 1, FirstFound = 2 };
+    // What came of unpacking a package; each failure has been told to the player. A package
+    // may also end early without a word, as a damaged one whose damage the reader cannot
+    // name does: that counts as unpacked, and the skin's own check finds what is missing.
+    enum class TUnpackResult : uint8_t { Unpacked, PackageRefused, CacheUnwritable };
 
     // The skin folders in rising precedence: of two packages with the same file name, the
     // one in the later folder is offered.
@@ -45,8 +49,10 @@ public:
     // kept in FoundPackage), else none.
     TPackageChoice ChooseSkinPackage();
     // Unpacks every entry of the package into the cache; a failure shows its message and
-    // stops, leaving what was unpacked so far.
-    void ExtractSkinPackage(const std::filesystem::path& package);
+    // stops. A damaged package leaves what was unpacked so far. A cache that cannot take the
+    // skin (a full disk, a read-only folder) is emptied, so that no part of a skin is
+    // taken for a whole one.
+    TUnpackResult ExtractSkinPackage(const std::filesystem::path& package);
     // Reads the cache's "skin.cfg"; false, after the message unless the player has been
     // told already, when there is none or it cannot be used.
     bool ReadSkinConfig(bool tellPlayer = true);

@@ -409,6 +409,14 @@ TEST(MainWindow, HelpGoesToTheDesktop) {
     app.Start();
     app.Window->findChild<QAction*>("N11")->trigger();
     EXPECT_EQ(app.Desktop.Help, std::vector<std::string>{"VyxLinesHelp.chm::"});
+    EXPECT_TRUE(app.Messages.Shown.empty());
+    // Help that nothing on the desktop can show is told, with where its pages lie.
+    app.Desktop.UnopenedHelpIn = app.Folder.Path("Help");
+    app.Window->findChild<QAction*>("N11")->trigger();
+    ASSERT_EQ(app.Messages.Shown.size(), 1U);
+    EXPECT_EQ(app.Messages.Shown[0].Text,
+              "Can not open help: no program could show it.\nThe help pages are in\n" +
+                  app.Folder.Path("Help").string());
 }
 
 TEST(MainWindow, WindowTakesTheSkinsClientSize) {

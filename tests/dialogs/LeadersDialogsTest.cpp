@@ -21,6 +21,9 @@ namespace {
 const char* const TooLongText =
     "Input field must have less than 17 characters.\nReenter name, please";
 const char* const BadSymbolText = "Invalid symbol:'/'. Reenter name, please";
+const char* const NotLatin1Text =
+    "Invalid symbol: the leaders table keeps only Western European letters and signs.\n"
+    "Reenter name, please";
 
 template <typename T>
 T& Child(QWidget& parent, const char* name) {
@@ -144,6 +147,8 @@ TEST(InputBox, RefusesBadNamesAndStaysOpen) {
     TRecordingMessageBoxes messages;
     const TGame game = FinishedGame(300, DifficultyMedium, "0100");
     TInputBox box(game, host, messages, &host.Window);
+    // A name taken by mistake opens the Leaders dialog: it fails the test, not hangs it.
+    const TModalWatchdog watchdog;
 
     EXPECT_EQ(box.windowTitle(), "Enter your name ");
     EXPECT_EQ(box.size(), QSize(236, 113));
@@ -172,10 +177,17 @@ TEST(InputBox, RefusesBadNamesAndStaysOpen) {
         QString Text;
         const char* Message;
     };
+    // The leaders table keeps Latin-1 alone: a name it cannot hold is refused, never changed.
     const TCase cases[] = {
-        {QString(17, 'a'), TooLongText},         {QStringLiteral("seventeen/chars!!"), TooLongText},
-        {QString(40, ' '), TooLongText},         {QStringLiteral("/Ann"), BadSymbolText},
-        {QStringLiteral("An/n"), BadSymbolText}, {QStringLiteral("Ann/"), BadSymbolText},
+        {QString(17, 'a'), TooLongText},
+        {QStringLiteral("seventeen/chars!!"), TooLongText},
+        {QString(40, ' '), TooLongText},
+        {QStringLiteral("/Ann"), BadSymbolText},
+        {QStringLiteral("An/n"), BadSymbolText},
+        {QStringLiteral("Ann/"), BadSymbolText},
+        {QString::fromUtf8("\xC5\x81ukasz \xE5\xBC\xA0\xE4\xBC\x9F"), NotLatin1Text},
+        {QString::fromUtf8("  \xE2\x82\xAC"), NotLatin1Text},
+        {QString::fromUtf8("\xC5\x81/"), BadSymbolText},
     };
     for (const TCase& test : cases) {
         messages.Shown.clear();

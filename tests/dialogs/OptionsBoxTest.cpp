@@ -35,7 +35,7 @@ protected:
         Game.SoundChoices = {0, 1, 2, 0};
         Game.SoundFiles[0].Assign("Sfx\\Selecting1.wav");
         Game.Enable = true;
-        Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Sound, nullptr);
+        Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Messages, Sound, nullptr);
     }
 
     template <typename Widget>
@@ -209,7 +209,7 @@ TEST_F(OptionsBox, ListsShippedAndOwnSkinsTogetherAndUnpacksFromWhereTheyLie) {
     Folder.Write("Shipped\\Gfx\\Skins\\Buttons.lsk", "shipped, hidden by the player's");
     TLoader loader(Messages, {shipped, Folder.Path("Gfx\\Skins")});
     ASSERT_TRUE(loader.ReadSkinConfig());
-    TOptionsBox box(Game, loader, Desktop, Sound, nullptr);
+    TOptionsBox box(Game, loader, Desktop, Messages, Sound, nullptr);
     auto* skins = box.findChild<QComboBox*>(QStringLiteral("SkinsList"));
     ASSERT_NE(skins, nullptr);
     QStringList names;
@@ -230,7 +230,7 @@ TEST_F(OptionsBox, PickingOpensTheVeryFileThatWasListed) {
     std::ostringstream err;
     ASSERT_TRUE(PackSkinFolder(unpacked, Folder.Path("Gfx\\Skins\\Neon.LSK"), out, err))
         << err.str();
-    Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Sound, nullptr);
+    Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Messages, Sound, nullptr);
     auto* skins = Find<QComboBox>("SkinsList");
     const int neon = skins->findText("Neon");
     ASSERT_EQ(neon, 2) << "sorted among alpha, Buttons and Zeta";

@@ -63,7 +63,7 @@ void Play(TFuzzGame& game, std::string_view steps) {
             case 6:
                 // The Save command, then the Load command with the file just saved.
                 game.Dialogs.Answer = NativePath(SavedFile).string();
-                SaveGameAs(game.Dialogs, game.World.Logic, game.World.Game);
+                SaveGameAs(game.Dialogs, game.Messages, game.World.Logic, game.World.Game);
                 Require(game.LoadCommand(NativePath(SavedFile).string()),
                         "a game just saved must load");
                 break;

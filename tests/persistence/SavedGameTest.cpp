@@ -4,7 +4,10 @@
 
 #include "persistence/SavedGame.h"
 #include "support/FakeFileDialogs.h"
+#include "support/FileSizeLimit.h"
 #include "support/GameFolder.h"
+#include "support/OwnDisk.h"
+#include "support/RecordingMessageBoxes.h"
 
 namespace {
 
@@ -125,9 +128,10 @@ TEST(SavedGame, EachRecordRepeatsTheNextCellOfItsColumn) {
 TEST(SavedGame, SavingAndLoadingGivesTheSameGame) {
     TGameFolder folder;
     TFakeFileDialogs dialogs;
+    TRecordingMessageBoxes messages;
     const TWorld saved = SampleGame();
     dialogs.Answer = folder.Path("Saves\\First.lsv").string();
-    SaveGameAs(dialogs, saved.Logic, saved.Game);
+    SaveGameAs(dialogs, messages, saved.Logic, saved.Game);
     EXPECT_EQ(folder.Read("Saves\\First.lsv"), EncodeSavedGame(saved.Logic, saved.Game));
 
     TWorld loaded = RunningGame();
@@ -150,8 +154,9 @@ TEST(SavedGame, SavingAndLoadingGivesTheSameGame) {
     // Saving again over the file replaces it without a trace of the old game.
     TWorld other;
     other.Logic.Board[0][0] = 2;
-    SaveGameAs(dialogs, other.Logic, other.Game);
+    SaveGameAs(dialogs, messages, other.Logic, other.Game);
     EXPECT_EQ(folder.Read("Saves\\First.lsv"), EncodeSavedGame(other.Logic, other.Game));
+    EXPECT_TRUE(messages.Shown.empty()) << "a save that worked is not told";
 }
 
 TEST(SavedGame, AShortFileIsTakenAsFarAsItGoes) {
@@ -202,6 +207,7 @@ TEST(SavedGame, AnyContentLoadsWithoutChecks) {
 TEST(SavedGame, LoadingNothingLeavesTheGameAlone) {
     TGameFolder folder;
     TFakeFileDialogs dialogs;
+    TRecordingMessageBoxes messages;
     TWorld read = RunningGame();
 
     dialogs.Answer.reset();  // cancelled
@@ -214,7 +220,7 @@ TEST(SavedGame, LoadingNothingLeavesTheGameAlone) {
 
     // Cancelling the save dialog writes nothing.
     dialogs.Answer.reset();
-    SaveGameAs(dialogs, read.Logic, read.Game);
+    SaveGameAs(dialogs, messages, read.Logic, read.Game);
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path("Saves")));
 }
 
@@ -222,25 +228,26 @@ TEST(SavedGame, TheCurrentDirectoryIsRestoredAfterEveryDialog) {
     TGameFolder folder;
     const std::filesystem::path gameFolder = std::filesystem::current_path();
     TFakeFileDialogs dialogs;
+    TRecordingMessageBoxes messages;
     dialogs.WanderTo = folder.Path("Gfx\\Cache");
     TWorld world = SampleGame();
 
     dialogs.Answer.reset();
-    SaveGameAs(dialogs, world.Logic, world.Game);
+    SaveGameAs(dialogs, messages, world.Logic, world.Game);
     EXPECT_EQ(std::filesystem::current_path(), gameFolder);
     EXPECT_FALSE(LoadGameFrom(dialogs, world.Logic, world.Game));
     EXPECT_EQ(std::filesystem::current_path(), gameFolder);
 
     // The dialog's answer is taken where the dialog left off.
     dialogs.Answer = "Wandered.lsv";
-    SaveGameAs(dialogs, world.Logic, world.Game);
+    SaveGameAs(dialogs, messages, world.Logic, world.Game);
     EXPECT_EQ(std::filesystem::current_path(), gameFolder);
     EXPECT_TRUE(folder.Exists("Gfx\\Cache\\Wandered.lsv"));
     EXPECT_TRUE(LoadGameFrom(dialogs, world.Logic, world.Game));
     EXPECT_EQ(std::filesystem::current_path(), gameFolder);
 
     dialogs.Answer = "/nonexistent-folder/Failed.lsv";
-    SaveGameAs(dialogs, world.Logic, world.Game);
+    SaveGameAs(dialogs, messages, world.Logic, world.Game);
     EXPECT_EQ(std::filesystem::current_path(), gameFolder);
     EXPECT_FALSE(LoadGameFrom(dialogs, world.Logic, world.Game));
     EXPECT_EQ(std::filesystem::current_path(), gameFolder);
@@ -272,10 +279,11 @@ TEST(SavedGame, AutosaveFollowsItsSwitch) {
                             std::filesystem::directory_iterator()),
               1);
 
-    // Without the folder the autosave fails quietly.
+    // Without the folder the autosave fails and says why; switched off it never fails.
     std::filesystem::remove_all(folder.Path("Saves"));
+    EXPECT_TRUE(AutosaveGame(world.Logic, world.Game));
     world.Game.Autosave = true;
-    AutosaveGame(world.Logic, world.Game);
+    EXPECT_EQ(AutosaveGame(world.Logic, world.Game).Reason(), "No such file or directory");
     EXPECT_FALSE(folder.Exists("Saves"));
 }
 
@@ -290,4 +298,53 @@ TEST(SavedGame, ReadsTheAutosaveWhenThereIsOne) {
     AutosaveGame(saved.Logic, saved.Game);
     EXPECT_TRUE(ReadAutosave(read.Logic, read.Game));
     ExpectSameGame(read, saved);
+}
+
+// A save that cannot be written is told, naming the file and the system's reason, and leaves
+// an older file of that name as it was: in a folder that is gone, for a file that may not
+// grow, on a disk that is full and on one that has turned read-only.
+TEST(SavedGame, ASaveThatCannotBeWrittenIsToldAndKeepsTheOlderFile) {
+    TGameFolder folder;
+    const TWorld world = SampleGame();
+    // What the player was told, then what the file holds, and any temporary left beside it.
+    const auto save = [&](const std::string& file) {
+        TFakeFileDialogs dialogs;
+        TRecordingMessageBoxes messages;
+        dialogs.Answer = file;
+        SaveGameAs(dialogs, messages, world.Logic, world.Game);
+        std::string report;
+        for (const auto& shown : messages.Shown) {
+            report += shown.Caption + ": " + shown.Text + "\n";
+        }
+        const std::vector<std::string> left = ListFiles(folder.Path("Saves"), "*.tmp*");
+        return report + ReadWholeFile(file).value_or("none") + (left.empty() ? "" : " + temporary");
+    };
+    const auto told = [](const std::string& file, const char* reason, const char* kept) {
+        return "Error: Can not save game to\n" + file + ":\n" + reason + ".\n" + kept;
+    };
+    const std::string lost = folder.Path("Gone\\Game.lsv").string();
+    EXPECT_EQ(save(lost), told(lost, "No such file or directory", "none"));
+    const std::string file = folder.Path("Saves\\Game.lsv").string();
+    folder.Write("Saves\\Game.lsv", "older");
+    {
+        const TFileSizeLimit limit(64);
+        const std::string report = save(file);
+        EXPECT_EQ(report, told(file, "File too large", "older"));
+    }
+
+    using TBreak = void (TOwnDisk::*)() const;
+    for (const auto& [breakDisk, reason] :
+         {std::pair<TBreak, const char*>{&TOwnDisk::Fill, "No space left on device"},
+          std::pair<TBreak, const char*>{&TOwnDisk::MakeReadOnly, "Read-only file system"}}) {
+        const std::optional<std::string> report =
+            RunOnOwnDisk(folder.Path("Saves"), 64 * 1024, [&](const TOwnDisk& disk) {
+                folder.Write("Saves\\Game.lsv", "older");
+                (disk.*breakDisk)();
+                return save(file);
+            });
+        if (!report) {
+            GTEST_SKIP() << NoOwnDisk;
+        }
+        EXPECT_EQ(*report, told(file, reason, "older"));
+    }
 }

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <future>
 #include <string>
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "support/FileSizeLimit.h"
 #include "support/GameFolder.h"
 #include "support/StaleFiles.h"
 
@@ -54,7 +53,7 @@ TEST(FileSystem, AWriteReachesTheDiskBeforeItReplacesTheOldFile) {
     std::vector<TFlush> flushes;
     Flushes = &flushes;
     WatchedTarget = target.string();
-    const bool written = WriteFileAtomically(target, "new table");
+    const bool written = static_cast<bool>(WriteFileAtomically(target, "new table"));
     Flushes = nullptr;
     ASSERT_TRUE(written);
     EXPECT_EQ(folder.Read("leaders.dat"), "new table");
@@ -74,22 +73,18 @@ TEST(FileSystem, AWriteThatFailsKeepsTheOldFileAndLeavesNoTemporary) {
     TGameFolder folder;
     folder.Write("VyxLines.cfg", "the old settings");
     // Files may grow to 8 bytes only: the write runs out of room halfway.
-    struct rlimit previous {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = previous;
-    small.rlim_cur = 8;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteFileAtomically(folder.Path("VyxLines.cfg"), "far more than 8 bytes");
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, oldHandler);
+    const TWriteResult written = [&] {
+        const TFileSizeLimit limit(8);
+        return WriteFileAtomically(folder.Path("VyxLines.cfg"), "far more than 8 bytes");
+    }();
     EXPECT_FALSE(written);
+    EXPECT_EQ(written.Reason(), "File too large") << "the system's own words";
     EXPECT_EQ(folder.Read("VyxLines.cfg"), "the old settings");
     EXPECT_EQ(ListFiles(folder.Root, "*"), std::vector<std::string>{"VyxLines.cfg"});
 
     // A folder in the file's place cannot be replaced; nothing is left beside it either.
     fs::create_directory(folder.Path("leaders.dat"));
-    EXPECT_FALSE(WriteFileAtomically(folder.Path("leaders.dat"), "table"));
+    EXPECT_EQ(WriteFileAtomically(folder.Path("leaders.dat"), "table").Reason(), "Is a directory");
     EXPECT_TRUE(fs::is_directory(folder.Path("leaders.dat")));
     EXPECT_EQ(ListFiles(folder.Root, "*"), std::vector<std::string>{"VyxLines.cfg"});
 }

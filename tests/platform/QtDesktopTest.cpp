@@ -1,36 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
 #include <QTest>
-#include <QUrl>
-#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/QtDesktop.h"
 #include "support/GameFolder.h"
 
 namespace {
-
-// Takes the files the desktop would open, instead of a viewer or browser.
-class TOpenedFiles : public QObject {
-    Q_OBJECT
-
-public:
-    TOpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-    ~TOpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    TOpenedFiles(const TOpenedFiles&) = delete;
-    TOpenedFiles& operator=(const TOpenedFiles&) = delete;
-
-    // The last file opened, relative to the game folder.
-    std::string Last(const TGameFolder& folder) const {
-        return Files.empty() ? std::string()
-                             : std::filesystem::relative(Files.back(), folder.Root).string();
-    }
-
-    std::vector<std::filesystem::path> Files;
-
-public slots:
-    void Open(const QUrl& url) { Files.emplace_back(url.toLocalFile().toStdString()); }
-};
 
 // A stand-in for the desktop's answer, which takes its time: it counts how often it is
 // asked and names a viewer after a while. Nothing reads the answer before the game's loop
@@ -40,25 +17,44 @@ QStringList SlowQuery(const TGameFolder& folder) {
     return {"sh", QString::fromStdString(folder.Path("query.sh").string())};
 }
 
+// A stand-in for xdg-open: it notes the file it is handed, relative to the game folder, and
+// ends with the exit code given, as the opener does when it found no program (3) or its
+// desktop's own opener failed (4).
+QStringList Opener(const TGameFolder& folder, int exitCode) {
+    const std::string name = "open" + std::to_string(exitCode) + ".sh";
+    folder.Write(name, "printf '%s\\n' \"${1#" + folder.Root.string() + "/}\" >> '" +
+                           folder.Path("opened").string() + "'\nexit " + std::to_string(exitCode) +
+                           "\n");
+    return {"sh", QString::fromStdString(folder.Path(name).string())};
+}
+
+// Asks for the help and waits for the desktop's answer.
+THelpAnswer AnswerTo(TQtDesktop& desktop, std::string_view topic) {
+    std::vector<THelpAnswer> answers;
+    desktop.OpenHelp("VyxLinesHelp.chm", topic,
+                     [&answers](const THelpAnswer& answer) { answers.push_back(answer); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !answers.empty(); }));
+    return answers.empty() ? THelpAnswer{} : answers.front();
+}
+
 }  // namespace
 
 TEST(QtDesktop, AsksForTheChmViewerOnceWithoutWaitingForTheAnswer) {
     TGameFolder folder;
     folder.Write("VyxLinesHelp.chm", "help");
-    TOpenedFiles opened;
-    TQtDesktop desktop(SlowQuery(folder));
+    TQtDesktop desktop(SlowQuery(folder), {}, Opener(folder, 0));
 
     // The question is still open: the pages open in the browser meanwhile.
-    desktop.OpenHelp("VyxLinesHelp.chm", "");
-    EXPECT_EQ(opened.Last(folder), "Help/index.htm");
+    EXPECT_TRUE(AnswerTo(desktop, "").Opened);
+    EXPECT_EQ(folder.Read("opened"), "Help/index.htm\n");
 
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        desktop.OpenHelp("VyxLinesHelp.chm", "");
-        return opened.Last(folder) == "VyxLinesHelp.chm";
+        AnswerTo(desktop, "");
+        return folder.Read("opened").ends_with("\nVyxLinesHelp.chm\n");
     }));
     // A topic opens as its page, the one way a topic can be handed over.
-    desktop.OpenHelp("VyxLinesHelp.chm", "Program UI.htm");
-    EXPECT_EQ(opened.Last(folder), "Help/Program UI.htm");
+    AnswerTo(desktop, "Program UI.htm");
+    EXPECT_TRUE(folder.Read("opened").ends_with("\nHelp/Program UI.htm\n"));
     EXPECT_EQ(folder.Read("asked"), "asked\n");
 }
 
@@ -66,10 +62,26 @@ TEST(QtDesktop, AsksForTheChmViewerOnceWithoutWaitingForTheAnswer) {
 // folder it runs in.
 TEST(QtDesktop, OpensTheHelpFromTheFolderTheGameIsInstalledIn) {
     TGameFolder folder;
-    TOpenedFiles opened;
-    TQtDesktop desktop(SlowQuery(folder), folder.Path("Shipped"));
-    desktop.OpenHelp("VyxLinesHelp.chm", "Program UI.htm");
-    EXPECT_EQ(opened.Last(folder), "Shipped/Help/Program UI.htm");
+    TQtDesktop desktop(SlowQuery(folder), folder.Path("Shipped"), Opener(folder, 0));
+    const THelpAnswer answer = AnswerTo(desktop, "Program UI.htm");
+    EXPECT_EQ(folder.Read("opened"), "Shipped/Help/Program UI.htm\n");
+    EXPECT_EQ(answer.PagesFolder, folder.Path("Shipped\\Help"));
 }
 
-#include "QtDesktopTest.moc"
+// Whether the help could be opened is what the opener's exit says; without the opener at
+// all, what Qt's own search for a launcher says (none on a platform without a desktop).
+TEST(QtDesktop, AnswersWhetherAnythingCouldOpenTheHelp) {
+    TGameFolder folder;
+    const std::pair<QStringList, bool> cases[] = {
+        {Opener(folder, 0), true},
+        {Opener(folder, 3), false},
+        {Opener(folder, 4), false},
+        {{QString::fromStdString(folder.Path("no-such-opener").string())}, false},
+    };
+    for (const auto& [opener, opened] : cases) {
+        TQtDesktop desktop(SlowQuery(folder), {}, opener);
+        const THelpAnswer answer = AnswerTo(desktop, "");
+        EXPECT_EQ(answer.Opened, opened) << opener.join(' ').toStdString();
+        EXPECT_EQ(answer.PagesFolder, folder.Path("Help"));
+    }
+}

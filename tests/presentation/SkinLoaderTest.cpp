@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <sstream>
 
 #include "RarWriter.h"
 #include "SkinPack.h"
 #include "presentation/ApplySettings.h"
+#include "support/FileSizeLimit.h"
 #include "support/GameFolder.h"
+#include "support/OwnDisk.h"
 #include "support/PresentationWorld.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TestSkin.h"
+#include "support/TreeListing.h"
 
 namespace {
 
@@ -21,13 +25,15 @@ const std::string EntryFailure =
 const std::string HeaderFailure = "File header corrupted. \nTry to reinstall skin.";
 const std::string NoSkinsText = "Skins are unavailable.\nPlease, (re-)install skins";
 const std::string PictureFailurePrefix = "Cannot load the picture \"";
+const std::string UnpackFailurePrefix = "Can not unpack skin into\n";
 
 // Every message the skin loading shows, with its caption and icon; each message of every
 // test below is checked against this table as it is shown. All of them have one OK button.
 struct TLoaderMessage {
-    std::string Text;  // a picture's message starts with this and names the picture
+    std::string Text;  // a message that names a file or folder starts with this
     std::string Caption;
     TMessageIcon Icon;
+    bool NamesMore = false;
 };
 const std::vector<TLoaderMessage> LoaderMessages{
     {NoSkinsText, "Error", TMessageIcon::Stop},
@@ -35,7 +41,8 @@ const std::vector<TLoaderMessage> LoaderMessages{
     {OpenFailure, "Skin extract error", TMessageIcon::Stop},
     {EntryFailure, "Skin extract error", TMessageIcon::Stop},
     {HeaderFailure, "Skin extract error", TMessageIcon::Stop},
-    {PictureFailurePrefix, "VyxLines", TMessageIcon::Error},
+    {PictureFailurePrefix, "VyxLines", TMessageIcon::Error, true},
+    {UnpackFailurePrefix, "Skin extract error", TMessageIcon::Stop, true},
 };
 
 class TCheckedMessageBoxes : public TRecordingMessageBoxes {
@@ -44,8 +51,8 @@ public:
                         TMessageButtons buttons) override {
         const auto known = std::find_if(
             LoaderMessages.begin(), LoaderMessages.end(), [&](const TLoaderMessage& message) {
-                return text == message.Text || (message.Text == PictureFailurePrefix &&
-                                                text.starts_with(PictureFailurePrefix));
+                return text == message.Text ||
+                       (message.NamesMore && text.starts_with(message.Text));
             });
         if (known == LoaderMessages.end()) {
             ADD_FAILURE() << "a message the loader does not show: " << text;
@@ -348,6 +355,53 @@ TEST_F(SkinLoader, ARefusedSkinWithNoPackageToFallBackOnIsToldOnce) {
     Messages.Shown.clear();
     EXPECT_FALSE(Apply());
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
+}
+
+// A cache that cannot take the skin is no damaged skin: the player hears where it could not
+// be unpacked and why, the cache is left empty rather than holding part of a skin, and the
+// game ends as it does without a skin. So at start-up, on a nearly full disk and when a
+// picture may not grow as large as it is, and when a skin picked in the Options dialog does
+// not fit and the default package, unpacked as the dialog closes, does not either.
+TEST_F(SkinLoader, ACacheThatCannotTakeTheSkinIsToldAndLeftEmpty) {
+    TRarWriter writer;
+    writer.AddFile("skin.cfg", FormatSkinConfig(testskin::Data()));
+    writer.AddFile("back.bmp", "BM" + std::string(8 * 1024, 'b'));
+    writer.AddFile("s1.bmp", "BM" + std::string(1024 * 1024, 's'));
+    const std::string package = writer.Finish();
+    Folder.Write("Gfx\\Skins\\Buttons.lsk", package);
+    Folder.Write("Gfx\\Skins\\Large.lsk", package);
+    // Whether the game goes on, what it told and what the cache then holds.
+    const auto report = [&] {
+        std::string text = Apply() ? "goes on\n" : "ends\n";
+        for (const std::string& told : MessageTexts()) {
+            text += told + "\n";
+        }
+        for (const std::string& left : TreeBelow(Folder.Path("Gfx\\Cache"))) {
+            text += "left: " + left + "\n";
+        }
+        Messages.Shown.clear();
+        return text;
+    };
+    const std::string told =
+        UnpackFailurePrefix + (std::filesystem::current_path() / "Gfx/Cache").string() + ":\n";
+
+    const std::optional<std::string> onFullDisk = RunOnOwnDisk(
+        Folder.Path("Gfx\\Cache"), 256 * 1024, [&](const TOwnDisk&) { return report(); });
+    {
+        const TFileSizeLimit limit(64 * 1024);
+        EXPECT_EQ(report(), "ends\n" + told + "File too large.\n");
+    }
+    testskin::Write(Folder.Path("Gfx\\Cache"), testskin::Data());
+    {
+        const TFileSizeLimit limit(64 * 1024);
+        Loader.ClearSkinCache();
+        Loader.ExtractSkinPackage(Folder.Path("Gfx\\Skins\\Large.lsk"));
+        EXPECT_EQ(report(), "ends\n" + told + "File too large.\n" + told + "File too large.\n");
+    }
+    if (!onFullDisk) {
+        GTEST_SKIP() << NoOwnDisk;
+    }
+    EXPECT_EQ(*onFullDisk, "ends\n" + told + "No space left on device.\n");
 }
 
 TEST_F(SkinLoader, NamesInsideAPackageMayBeInAnyCase) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -51,12 +53,17 @@ public:
     std::vector<std::string> Played;
 };
 
+// Records what it is asked to open. Given a help folder, it answers every help it is asked
+// for as a desktop with no program for it does; else as one that opened it.
 class TRecordingDesktop : public TDesktop {
 public:
     void OpenUrl(std::string_view url) override { Urls.emplace_back(url); }
-    void OpenHelp(std::string_view helpFile, std::string_view topic) override {
+    void OpenHelp(std::string_view helpFile, std::string_view topic,
+                  THelpAnswered answered) override {
         Help.push_back(std::string(helpFile) + "::" + std::string(topic));
+        answered({!UnopenedHelpIn, UnopenedHelpIn.value_or("Help")});
     }
     std::vector<std::string> Urls;
     std::vector<std::string> Help;
+    std::optional<std::filesystem::path> UnopenedHelpIn;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ public:
     TMessageAnswer Show(std::string_view text, std::string_view caption, TMessageIcon icon,
                         TMessageButtons buttons) override {
         Shown.push_back({std::string(text), std::string(caption), icon, buttons});
+        if (WhenShown) {
+            WhenShown();
+        }
         if (buttons == TMessageButtons::Ok) {
             return TMessageAnswer::Ok;
         }
@@ -33,4 +37,6 @@ public:
 
     std::vector<TShown> Shown;
     std::deque<TMessageAnswer> Answers;
+    // Looks at the game while a message is open, as the player then sees it.
+    std::function<void()> WhenShown;
 };
