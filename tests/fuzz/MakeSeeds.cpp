@@ -2,10 +2,10 @@
 // our own tools write with values at the edges of what the game meets, and hostile skin
 // packages made with our RAR writer.
 //
-//   vyx_fuzz_seeds <shipped files folder> <seeds folder>
+//   vyx_fuzz_seeds <data folder> <seeds folder>
 //
-// The shipped files folder is what the build's installer of game files wrote (settings and
-// leaders table); every target gets a folder of its own name below the seeds folder.
+// The data folder holds the files the game ships (data/ at the top of the sources); every
+// target gets a folder of its own name below the seeds folder.
 #include <QBuffer>
 #include <QImage>
 #include <cstdio>
@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <shipped files folder> <seeds folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <data folder> <seeds folder>\n", argv[0]);
         return 2;
     }
     const fs::path shipped = argv[1];
@@ -34,12 +34,13 @@ int main(int argc, char** argv) {
     }
     const fs::path skin = seeds / "skin";
     WriteFuzzSkin(skin);
-    const bool written = WriteSeeds(seeds / "settings", SettingsSeeds(*settings)) &&
-                         WriteSeeds(seeds / "savedgame", SavedGameSeeds()) &&
-                         WriteSeeds(seeds / "skincfg", SkinConfigSeeds()) &&
-                         WriteSeeds(seeds / "leaders", LeadersSeeds(*leaders)) &&
-                         WriteSeeds(seeds / "pictures", PictureSeeds(skin)) &&
-                         WriteSeeds(seeds / "package", PackageSeeds(skin));
+    const bool written =
+        WriteSeeds(seeds / "settings", SettingsSeeds(*settings)) &&
+        WriteSeeds(seeds / "savedgame", SavedGameSeeds()) &&
+        WriteSeeds(seeds / "skincfg", SkinConfigSeeds(shipped / "Gfx" / "Skins")) &&
+        WriteSeeds(seeds / "leaders", LeadersSeeds(*leaders)) &&
+        WriteSeeds(seeds / "pictures", PictureSeeds(skin)) &&
+        WriteSeeds(seeds / "package", PackageSeeds(skin));
     fs::remove_all(skin);
     return written ? 0 : 1;
 }

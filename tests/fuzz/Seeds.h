@@ -15,8 +15,9 @@ bool WriteSeeds(const std::filesystem::path& folder, const TSeeds& seeds);
 TSeeds SettingsSeeds(const std::string& shipped);
 // Saved games of every kind the game meets, each followed by a script of play.
 TSeeds SavedGameSeeds();
-// The shipped skins' and the fuzz skin's configurations, and variants at every limit.
-TSeeds SkinConfigSeeds();
+// The shipped skins' configurations (each in a folder of the given one), the fuzz skin's,
+// and variants at every limit.
+TSeeds SkinConfigSeeds(const std::filesystem::path& shippedSkins);
 // The shipped leaders table and damaged or extreme ones, each with a finished game.
 TSeeds LeadersSeeds(const std::string& shipped);
 // The fuzz skin's pictures, and bitmaps in every form and at every limit.

@@ -6,10 +6,9 @@
 
 #include "FuzzSkin.h"
 #include "Seeds.h"
-#include "ShippedSkins.h"
-#include "SkinRenderer.h"
 #include "persistence/LeadersFile.h"
 #include "persistence/SettingsFile.h"
+#include "platform/FileSystem.h"
 
 namespace fs = std::filesystem;
 
@@ -158,10 +157,12 @@ TSeeds SettingsSeeds(const std::string& shipped) {
     };
 }
 
-TSeeds SkinConfigSeeds() {
+TSeeds SkinConfigSeeds(const fs::path& shippedSkins) {
     TSeeds seeds;
-    for (const auto& theme : ShippedSkins()) {
-        seeds.emplace_back("shipped-" + theme->Name(), FormatSkinConfig(SkinDataOf(*theme)));
+    for (const auto& skin : fs::directory_iterator(shippedSkins)) {
+        if (const auto config = ReadWholeFile(skin.path() / "skin.cfg")) {
+            seeds.emplace_back("shipped-" + skin.path().filename().string(), *config);
+        }
     }
     const std::string fuzz = FormatSkinConfig(FuzzSkinData());
     std::vector<std::string> words = Words(fuzz);

@@ -7,7 +7,8 @@ accepts any include; this check is what keeps the layers apart:
 - a file includes headers of its own layer and of the layers below it, never above;
 - src/rules includes its own headers and the standard library only, none of it that reads
   or writes the outside world or runs threads: the rules run whole games in a unit test;
-- src/platform includes nothing of the game: neither another layer nor a tool's header;
+- src/platform includes nothing of the game: neither another layer nor a header of the
+  other folders named (the tools', the build's);
 - a class derives only from classes of its own layer (and the libraries'): a layer that
   implemented an interface of another would be called back by it, around the one way down
   from the window to the game to the rules. Layers answer with values instead.
@@ -44,7 +45,7 @@ RULES_STANDARD_HEADERS = {
     "unordered_map", "unordered_set", "utility", "variant", "vector", "version",
 }
 
-USAGE = "usage: check_layers.py <source folder> [<tools folder>]"
+USAGE = "usage: check_layers.py <source folder> [<folder of other headers>...]"
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 # A class or struct defined with its bases, up to the brace that opens its body.
@@ -70,11 +71,10 @@ def resolve_in_src(name, quoted, including, src):
     return None
 
 
-def tool_headers(tools):
-    """Paths of every header under tools/, to recognise an include of a tool's header."""
-    if tools is None or not tools.is_dir():
-        return []
-    return [path.as_posix() for path in tools.rglob("*") if path.suffix in {".h", ".hpp"}]
+def tool_headers(folders):
+    """Paths of every header under the folders, to recognise an include of one of them."""
+    return [path.as_posix() for folder in folders if folder.is_dir()
+            for path in folder.rglob("*") if path.suffix in {".h", ".hpp"}]
 
 
 def names_tool_header(name, headers):
@@ -140,9 +140,9 @@ def base_faults(source, own, text, layers):
     return faults
 
 
-def check(src, tools):
+def check(src, others):
     src = src.resolve()
-    headers = tool_headers(tools)
+    headers = tool_headers(others)
     faults = []
     files = 0
     includes = 0
@@ -174,15 +174,14 @@ def check(src, tools):
 
 
 def main(arguments):
-    if len(arguments) not in (1, 2):
+    if not arguments:
         print(USAGE, file=sys.stderr)
         return 2
     src = Path(arguments[0])
-    tools = Path(arguments[1]) if len(arguments) == 2 else None
     if not src.is_dir():
         print(f"{src}: no such source folder", file=sys.stderr)
         return 2
-    faults, files, includes = check(src, tools)
+    faults, files, includes = check(src, [Path(folder) for folder in arguments[1:]])
     for fault in faults:
         print(fault)
     if faults:

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Plants includes of every kind in a small tree laid out like src/ and tools/, and checks
-that the layer check reports exactly the wrong-way ones, each at its file and line."""
+"""Plants includes of every kind in a small tree laid out like src/, tools/ and game/, and
+checks that the layer check reports exactly the wrong-way ones, each at its file and line."""
 
 import subprocess
 import sys
@@ -13,7 +13,8 @@ CHECK = Path(__file__).with_name("check_layers.py")
 # Every file of the planted tree, with its lines. A line ending in "# wrong" must be
 # reported, with the words after it in the message; no other line may be.
 TREE = {
-    "tools/picturegen/include/Pictures.h": ["#pragma once"],
+    "game/Pictures.h": ["#pragma once"],
+    "tools/skintool/SkinTool.h": ["#pragma once"],
     "src/rules/GameState.h": [
         "#pragma once",
         "#include <array>",
@@ -34,6 +35,7 @@ TREE = {
         '#include "rules/GameState.h"  # wrong: platform includes "rules/GameState.h"',
         '#include "Pictures.h"  # wrong: the platform adapters include nothing of the game',
         "#include <Pictures.h>  # wrong: platform includes <Pictures.h>",
+        '#include "SkinTool.h"  # wrong: platform includes "SkinTool.h"',
         "#include <skinformat/SkinConfig.h>  # wrong: platform includes <skinformat",
     ],
     "src/platform/Latin1.h": ["#pragma once"],
@@ -113,7 +115,7 @@ class LayerCheck(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             root = Path(folder)
             expected = planted(root)
-            result = run_check(root / "src", root / "tools")
+            result = run_check(root / "src", root / "tools", root / "game")
             self.assertEqual(result.returncode, 1, result.stdout + result.stderr)
             reported = {}
             for line in result.stdout.splitlines()[:-1]:
@@ -132,7 +134,7 @@ class LayerCheck(unittest.TestCase):
                 kept = [line for line in lines if "  # wrong: " not in line]
                 (root / relative).write_text("\n".join(kept) + "\n", encoding="utf-8")
             (root / "src/extra/Stray.h").unlink()
-            result = run_check(root / "src", root / "tools")
+            result = run_check(root / "src", root / "tools", root / "game")
             self.assertEqual(result.returncode, 0, result.stdout)
             self.assertIn("every include points down the layers", result.stdout)
 

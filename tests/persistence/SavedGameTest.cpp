@@ -336,10 +336,12 @@ TEST(SavedGame, ASaveThatCannotBeWrittenIsToldAndKeepsTheOlderFile) {
     for (const auto& [breakDisk, reason] :
          {std::pair<TBreak, const char*>{&TOwnDisk::Fill, "No space left on device"},
           std::pair<TBreak, const char*>{&TOwnDisk::MakeReadOnly, "Read-only file system"}}) {
+        // A lambda may not capture a structured binding in every compiler the game is built with.
+        const TBreak breaking = breakDisk;
         const std::optional<std::string> report =
             RunOnOwnDisk(folder.Path("Saves"), 64 * 1024, [&](const TOwnDisk& disk) {
                 folder.Write("Saves\\Game.lsv", "older");
-                (disk.*breakDisk)();
+                (disk.*breaking)();
                 return save(file);
             });
         if (!report) {

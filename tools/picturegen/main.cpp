@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "Drawings.h"
-#include "EmbeddedSource.h"
 #include "JpegEncoder.h"
 #include "platform/FileSystem.h"
 
@@ -22,8 +21,8 @@ bool Write(const std::filesystem::path& file, std::string_view bytes) {
 
 }  // namespace
 
-// Draws the game's two pictures, writes them as JPEG files into the folder named on the
-// command line, and beside them Pictures.cpp, which compiles their bytes into the program.
+// Draws the game's two pictures and writes them as JPEG files into the folder named on the
+// command line.
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
@@ -39,11 +38,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, error);
     const std::string gameOver = EncodeJpeg(DrawGameOver(), Quality);
     const std::string logo = EncodeJpeg(DrawLogo(), Quality);
-    const std::string source =
-        "// Made by the build from the drawings in tools/picturegen.\n"
-        "#include \"Pictures.h\"\n\n" +
-        EmbeddedBytesSource("GameOverPicture", gameOver) + EmbeddedBytesSource("LogoPicture", logo);
-    const bool written = Write(folder / "GameOver.jpg", gameOver) &&
-                         Write(folder / "Logo.jpg", logo) && Write(folder / "Pictures.cpp", source);
+    const bool written =
+        Write(folder / "GameOver.jpg", gameOver) && Write(folder / "Logo.jpg", logo);
     return written ? 0 : 1;
 }
