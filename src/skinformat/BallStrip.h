@@ -9,6 +9,9 @@
 inline constexpr int StripColumns = 13;
 inline constexpr int StripRows = 3;
 inline constexpr int BounceFrames = 12;
+inline constexpr int BounceRow = 0;
+inline constexpr int AppearRow = 1;
+inline constexpr int VanishRow = 2;
 
 struct TStripCell {
     int Column = 0;
@@ -17,7 +20,7 @@ struct TStripCell {
     bool operator==(const TStripCell&) const = default;
 };
 
-inline constexpr TStripCell StillBall{12, 0};
+inline constexpr TStripCell StillBall{StripColumns - 1, BounceRow};
 
 // The selected ball's bounce runs through frames 1 to 24: the ball at rest, bounce frames 0
 // to 5 up and 5 to 1 down, the ball at rest, frames 6 to 11 and 10 to 6. Frames 0 to 5 are a
@@ -37,3 +40,5 @@ TStripCell VanishCell(int frame);
 
 // The colour (1 to 6) each ball strip feeds, in the order "skin.cfg" names the strips.
 inline constexpr std::array<int, 6> StripColours{1, 3, 2, 5, 4, 6};
+// The strip (0 to 5) that feeds a colour; -1 for any other value.
+int StripOfColour(int colour);
