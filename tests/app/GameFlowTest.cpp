@@ -187,6 +187,36 @@ TEST(GameFlow, AScoreBelowTheLeadersGoesOnToTheNextGame) {
     EXPECT_EQ(app.Folder.Read("leaders.dat"), table);
 }
 
+// The channel that fills the board ends the game's part of the pass; once the Game-over box
+// has closed and the next game has begun, the same pass goes on with the channels after it:
+// a second of the clock due in that pass is the new game's first.
+TEST(GameFlow, ThePassThatEndsAGameGoesOnWithTheNextGame) {
+    TGameApp app;
+    app.Folder.Write("leaders.dat",
+                     FormatLeadersTable(TableOfScores({90, 80, 70, 60, 50, 40, 30, 20, 10, 9})));
+    app.Start();
+    FillAllButTheCorner(app);
+    app.Game().Score = 5;
+
+    TModalWatchdog watchdog;
+    WhenModal<TGameOverBox>(
+        [](TGameOverBox& box) { box.findChild<QPushButton*>("GameoverBut")->click(); });
+    app.PressCell(8, 7);
+    app.PressCell(8, 8);
+    constexpr uint32_t Second = 1000;
+    // The first pass lifts the ball, the second walks it into the corner; the clock is due in
+    // both.
+    app.Ticks.Sleep(Second);
+    ASSERT_TRUE(app.Loop->Pass());
+    ASSERT_FALSE(app.Logic().IsBoardFull());
+    app.Ticks.Sleep(Second);
+    ASSERT_TRUE(app.Loop->Pass());
+    EXPECT_EQ(app.Game().Score, 0U) << "a new game has begun";
+    EXPECT_EQ(CountBalls(app.Logic()), 3);
+    EXPECT_EQ(app.Game().Minutes, 0);
+    EXPECT_EQ(app.Game().Seconds, 1);
+}
+
 TEST(GameFlow, OptionsSwitchTheSkinAndResizeTheWindow) {
     TGameApp app;
     for (const auto& [file, width] : {std::pair{"Buttons", 160}, std::pair{"Wide", 230}}) {
