@@ -128,9 +128,12 @@ TEST(GameFlow, FullBoardRunsTheWholeGameOverSequence) {
     };
     WhenModal<TGameOverBox>([&](TGameOverBox& box) {
         boardFullBehindDialog = app.Logic().IsBoardFull();
+        // A dialog paints once it is on screen, which may come after it became the modal one.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
         box.repaint();
         cornersShownBehindDialog = cellShowsABall(8, 7) && cellShowsABall(8, 8);
         WhenModal<TInputBox>([&](TInputBox& input) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&input));
             app.Logic().Board[8][8] = 0;
             input.repaint();
             nameDialogRepaintsTheBoard = !cellShowsABall(8, 8);
