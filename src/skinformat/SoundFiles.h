@@ -10,10 +10,10 @@
 inline constexpr int SoundEvents = 4;
 inline constexpr int SoundChoiceCount = 3;
 
-// The name an event's files start with: "Selecting", "Moving", "Deleting", "Error".
-std::string_view SoundFileStem(int event);
+// The file of an event (0 to 3) for a choice 0 to 2 within "Sfx\": "Moving2.wav". Any other
+// choice, which only a hand-edited settings file holds, is taken as it stands: choice
+// 2147483647 names "Moving2147483648.wav".
+std::string SoundFileInSfx(int event, int choice);
 
-// The file of an event (0 to 3) for a choice 0 to 2. Any other choice, which only a
-// hand-edited settings file holds, is taken as it stands: choice 2147483647 names
-// "Sfx\Moving2147483648.wav".
+// The same file as the game names it, "Sfx\Moving2.wav".
 std::string SoundFileName(int event, int choice);
