@@ -13,8 +13,9 @@ constexpr std::string_view Usage =
     "\n"
     "Started from a game folder that holds VyxLines.cfg and may be written, the game keeps\n"
     "everything in that folder. Installed, it reads its own files from\n"
-    "<prefix>/share/vyx-zeziz/ and keeps your settings, leaders table, skin and saved games\n"
-    "in $XDG_DATA_HOME/vyx-zeziz/ (~/.local/share/vyx-zeziz/ when XDG_DATA_HOME is unset).\n"
+    "<prefix>/share/games/vyx-zeziz/ and keeps your settings, leaders table, skin and\n"
+    "saved games in $XDG_DATA_HOME/vyx-zeziz/ (~/.local/share/vyx-zeziz/ when\n"
+    "XDG_DATA_HOME is unset).\n"
     "See vyxlines(6) and the help (F1) for more.\n";
 
 }  // namespace
