@@ -1,6 +1,10 @@
 #include "CommandLine.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/HelpAndVersion.h"
 
 namespace {
 
@@ -21,16 +25,7 @@ constexpr std::string_view Usage =
 }  // namespace
 
 std::optional<int> AnswerCommandLine(std::span<char* const> arguments, std::ostream& out) {
-    for (std::size_t index = 1; index < arguments.size(); ++index) {
-        const std::string_view argument = arguments[index];
-        if (argument == "--help" || argument == "-h") {
-            out << Usage;
-            return 0;
-        }
-        if (argument == "--version") {
-            out << "Vyx Zeziz " << VYX_VERSION << '\n';
-            return 0;
-        }
-    }
-    return std::nullopt;
+    const std::vector<std::string> options(arguments.begin() + (arguments.empty() ? 0 : 1),
+                                           arguments.end());
+    return AnswerHelpOrVersion(options, Usage, "Vyx Zeziz " VYX_VERSION, out);
 }

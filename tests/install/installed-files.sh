@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix and checks what landed there, laid out as
 # Debian lays out a game: the programs, the game's shipped files, the desktop entry, the
 # AppStream metadata with its screenshots, the icons and the manual pages, each as its
-# validator sees it, and the game's --help and --version.
+# validator sees it, and the programs' --help and --version.
 set -euo pipefail
 build=$1
 version=$2
@@ -121,12 +121,15 @@ if command -v man >/dev/null; then
     done
 fi
 
-# --help and --version answer without a display and without a window.
-help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM games/vyxlines --help) ||
-    fail "vyxlines --help did not exit 0"
-grep -q "^Usage: vyxlines" <<<"$help" || fail "vyxlines --help printed: $help"
-answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM games/vyxlines --version) ||
-    fail "vyxlines --version did not exit 0"
-[[ $answer == "Vyx Zeziz $version" ]] || fail "vyxlines --version printed: $answer"
+# --help and --version answer alike in both programs, without a display and without a window.
+for program in "vyxlines:Vyx Zeziz" "vyx-skin:vyx-skin (Vyx Zeziz)"; do
+    name=${program%%:*}
+    help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "games/$name" --help) ||
+        fail "$name --help did not exit 0"
+    grep -q "^Usage: $name" <<<"$help" || fail "$name --help printed: $help"
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "games/$name" --version) ||
+        fail "$name --version did not exit 0"
+    [[ $answer == "${program#*:} $version" ]] || fail "$name --version printed: $answer"
+done
 echo "the install holds the programs, the game's files, a valid desktop entry and metadata," \
     "the icons and the manual pages"
