@@ -17,7 +17,11 @@
 #include <string>
 #include <vector>
 
+#include <QMouseEvent>
+
 #include "app/MainLoop.h"
+#include "app/MainWindow.h"
+#include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
 
 namespace fs = std::filesystem;
@@ -75,8 +79,24 @@ public:
     QWidget* Window = nullptr;
 };
 
+// A serpentine corridor between walls of two alternating colours (no five alike in a row):
+// the ball in the top-left corner walks 48 cells to the bottom-right one.
+TLogic Corridor() {
+    const char* const rows[BoardSize] = {"3........", "12121212.", ".........",
+                                         ".21212121", ".........", "12121212.",
+                                         ".........", ".21212121", "........."};
+    TLogic logic;
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int column = 0; column < BoardSize; ++column) {
+            const char c = rows[row][column];
+            logic.Board[column][row] = c == '.' ? 0 : static_cast<int16_t>(c - '0');
+        }
+    }
+    return logic;
+}
+
 // A game folder in a temporary place with the build's default skin and settings at the
-// given speed, sounds on.
+// given speed, sounds on, and the corridor as the autosaved game the game starts with.
 fs::path MakeGameFolder(int speed) {
     const fs::path root = fs::temp_directory_path() / ("vyx-cadence-" + std::to_string(getpid()));
     fs::remove_all(root);
@@ -87,31 +107,31 @@ fs::path MakeGameFolder(int speed) {
                   root / "Gfx" / "Skins" / "Buttons.lsk");
     TGame settings;
     settings.Difficulty = DifficultyMedium;
-    settings.Next = true;
-    settings.Enable = true;
+    settings.NextBallsShown = true;
+    settings.SoundsOn = true;
     settings.Speeds = {speed, speed, speed, speed};
+    settings.Autoload = true;
     std::ofstream(root / "VyxLines.cfg", std::ios::binary) << FormatSettingsFile(settings);
+    std::ofstream(root / "Saves" / "Autosave.lsv", std::ios::binary)
+        << EncodeSavedGame(Corridor(), settings);
     return root;
 }
 
-// A serpentine corridor between walls of two alternating colours (no five alike in a row):
-// the ball in the top-left corner walks 48 cells to the bottom-right one.
-void SetCorridor(TLogic& logic) {
-    const char* const rows[BoardSize] = {"3........", "12121212.", ".........",
-                                         ".21212121", ".........", "12121212.",
-                                         ".........", ".21212121", "........."};
-    for (int row = 0; row < BoardSize; ++row) {
-        for (int column = 0; column < BoardSize; ++column) {
-            const char c = rows[row][column];
-            logic.Board[column][row] = c == '.' ? 0 : static_cast<int16_t>(c - '0');
-        }
-    }
-    logic.ClearMarks();
+// The layout of the skin the game has unpacked into its cache.
+TSkinLayout ReadSkinLayout() {
+    TQuietMessages messages;
+    TLoader loader(messages);
+    loader.ReadSkinConfig();
+    return loader.SkinData().Layout;
 }
 
-void Press(TForm1& window, const TSkinLayout& l, int column, int row) {
-    window.FormMouseDown(l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX + 1,
-                         l.BoardDrawTop + row * (l.CellHeight + l.CellGapY) + 1);
+// A press on a cell, as the window system delivers it.
+void Press(TMainWindow& window, const TSkinLayout& l, int column, int row) {
+    const QPointF point(l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX + 1,
+                        l.BoardDrawTop + row * (l.CellHeight + l.CellGapY) + 1);
+    QMouseEvent press(QEvent::MouseButtonPress, point, point, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&window.View(), &press);
 }
 
 }  // namespace
@@ -139,14 +159,11 @@ int main(int argc, char** argv) {
     int result = 1;
     {
         TGameWorld world(platform);
-        TForm1 window(world);
+        TMainWindow window(world, platform);
         sound.Window = &window;
-        if (ReadSettingsFile(world.Game, messages) && window.ApplySettings()) {
-            world.Rules.NewGame();
-            SetCorridor(world.Logic);
-            world.Scheduler.SetEnabled(TChannel::Appearance, false);
-            world.Game.InputEnabled = true;
-            const TSkinLayout& layout = world.Loader.SkinData().Layout;
+        if (world.ReadSettings() && window.ApplySettings()) {
+            window.StartFirstGame();
+            const TSkinLayout layout = ReadSkinLayout();
             Press(window, layout, 0, 0);
             if (walk) {
                 Press(window, layout, 8, 8);
@@ -154,7 +171,7 @@ int main(int argc, char** argv) {
             window.show();
             window.activateWindow();
             QTimer::singleShot(GiveUpSeconds * 1000, &window, &QWidget::close);
-            TMainLoop(world, window).Run();
+            TMainLoop(world, window, ticks).Run();
         }
         const std::vector<double>& moments = sound.Moments;
         if (moments.size() == sound.Wanted) {

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <filesystem>
 
-#include "QuietHooks.h"
 #include "presentation/ApplySettings.h"
 
 namespace fs = std::filesystem;
@@ -16,13 +15,6 @@ public:
                         TMessageButtons) override {
         return TMessageAnswer::Ok;
     }
-};
-
-class TQuietHost final : public TSettingsHost, public TQuietHooks {
-public:
-    void ShowSettingsInMenu(const TGame&) override {}
-    void SetClientSize(int, int) override {}
-    void SetChannelIntervals(const TChannelIntervals&) override {}
 };
 
 // A game folder in a temporary place holding the build's default skin package, with the
@@ -45,7 +37,7 @@ public:
 
     // The skin applied and the board drawn, as the game does it at start-up.
     bool Apply() {
-        if (!ApplySettings({Game, Loader, Renderer, Host, Messages})) {
+        if (!ApplySettings({Game, Loader, Renderer, Messages})) {
             return false;
         }
         DrawBoard();
@@ -53,18 +45,17 @@ public:
     }
 
     void DrawBoard() {
-        Renderer.DrawCells();
+        benchmark::DoNotOptimize(Renderer.DrawCells());
         Renderer.DrawScore();
         Renderer.DrawPreview();
     }
 
     fs::path Root;
     TQuietMessages Messages;
-    TQuietHost Host;
     TLogic Logic;
     TGame Game;
     TBounceState Bounce;
-    TAnimations Animations{Bounce, Logic, Game, Host};
+    TAnimations Animations{Bounce, Logic, Game};
     TRenderer Renderer{Logic, Game, Animations};
     TLoader Loader{Messages};
 };
@@ -84,7 +75,7 @@ void BM_DrawBoardFullBoard(benchmark::State& state) {
     bench.Logic.CellMarks[4][4] = MarkSelected;
     bench.Logic.Selection = {bench.Logic.Board[4][4], 4, 4};
     bench.Logic.CellMarks[1][1] = MarkAppearing;
-    bench.Game.Next = true;
+    bench.Game.NextBallsShown = true;
     bench.Game.Difficulty = DifficultyHard;
     bench.Logic.Preview.Banks[0] = {1, 2, 3, 4};
     for (auto _ : state) {

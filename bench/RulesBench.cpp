@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include "QuietHooks.h"
 #include "rules/LineDetection.h"
 #include "rules/PathSearch.h"
 #include "rules/TurnCycle.h"
@@ -59,7 +58,7 @@ BENCHMARK(BM_DetectLineBusyBoard);
 // and the line check at the end of the appearance.
 void BM_WholeTurn(benchmark::State& state) {
     TSeededRandom random(12345);
-    TQuietHooks hooks;
+    TChannelSwitches channels;
     TLogic start;
     SetRows(start, {"46333342.", "....13.5.", "..46..222", "..562.66.", "2.1.5622.", "...33.22.",
                     "..1..535.", "...3..346", "4........"});
@@ -69,16 +68,16 @@ void BM_WholeTurn(benchmark::State& state) {
     for (auto _ : state) {
         TLogic logic = start;
         game.InputEnabled = true;
-        TTurnCycle turns(logic, game, random, hooks);
-        turns.PressCell(0, 0);
-        if (turns.PressCell(8, 8) != TPressOutcome::MoveAccepted) {
+        TTurnCycle turns(logic, game, random, channels);
+        benchmark::DoNotOptimize(turns.PressCell(0, 0));
+        if (turns.PressCell(8, 8).Press != TPress::MoveAccepted) {
             state.SkipWithError("the benchmark's move was not accepted");
             break;
         }
-        while (hooks.Enabled[static_cast<int>(TChannel::Moving)]) {
-            turns.AdvanceMove();
+        while (channels.IsOn(TChannel::Moving)) {
+            benchmark::DoNotOptimize(turns.AdvanceMove());
         }
-        turns.EndAppearance();
+        benchmark::DoNotOptimize(turns.EndAppearance());
         benchmark::DoNotOptimize(logic);
     }
 }

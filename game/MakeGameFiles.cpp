@@ -16,10 +16,10 @@ TGame InstalledSettings() {
     game.Difficulty = DifficultyMedium;
     game.Autosave = true;
     game.Autoload = true;
-    game.Next = true;
+    game.NextBallsShown = true;
     game.Speeds = {5, 5, 5, 5};
     game.SoundChoices = {0, 0, 0, 0};
-    game.Enable = true;
+    game.SoundsOn = true;
     return game;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <string_view>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <optional>
 
 #include "AutosaveNotice.h"
+#include "GameNews.h"
+#include "ModalCheck.h"
 #include "Platform.h"
 #include "TickScheduler.h"
 #include "presentation/Animations.h"
@@ -16,61 +21,130 @@
 // calls it before the game writes anything; another game still running keeps its own.
 void RemoveStaleTemporaryFiles();
 
-// What the game needs of its main window.
-class TWindowHooks {
-public:
-    virtual ~TWindowHooks() = default;
-    virtual void SetCaption(std::string_view caption) = 0;
-    // The Game-over dialog and the leaders check; returns once a new game has begun.
-    virtual void RunGameOverSequence() = 0;
+// A new game's mode and level: those of the running game unless given.
+struct TNewGame {
+    std::optional<int32_t> Mode = std::nullopt;
+    std::optional<uint32_t> Difficulty = std::nullopt;
 };
 
-// The one game of a run with everything that plays it: the state records, the generator,
-// the rules, the main loop's scheduler, the animations, the renderer and the skin loader.
-// Created once in main() (and afresh by every test); the window and the loop reach the
-// game through it, and the rules reach the window, the drawing, the sounds and the files
-// through its hooks.
-class TGameWorld final : public TGameHooks {
+// What bringing the settings into effect led to.
+struct TAppliedSettings {
+    // The skin's window, or none when no usable skin is left: the game must then quit.
+    std::optional<QSize> ClientSize;
+    TGameNews News;
+};
+
+// What the Options dialog edits while it is open: the player's settings and the skins.
+struct TOptionsParts {
+    TGame& Settings;
+    TLoader& Skins;
+};
+
+// The marks the menu shows.
+struct TMenuMarks {
+    uint32_t Difficulty = 0;
+    bool Autosave = false;
+    bool Autoload = false;
+};
+
+// The one game of a run, and the only way down to it: the window and the main loop start
+// it, hand it the player's presses and commands, run its channels and ask it what to draw,
+// each through an operation below. The state, the rules, the scheduler, the pictures and the
+// skin loader stay inside. It calls nothing above itself: an operation that changes the game
+// answers with the news the window acts on. Created once in main() (and afresh by every
+// test).
+class TGameWorld final {
 public:
-    explicit TGameWorld(TPlatform& platform);
+    // The generator is seeded from the time unless a seed is given: a test or a fuzz target
+    // plays the same game every time.
+    explicit TGameWorld(TPlatform& platform, std::optional<uint64_t> seed = std::nullopt);
 
-    void SetWindow(TWindowHooks& window) { Window = &window; }
+    // The settings file, read at start-up: false (after its message) when the game must quit.
+    bool ReadSettings();
+    // The settings file, written as the game quits.
+    void WriteSettings();
+    // Brings the settings and the skin into effect and draws the board afresh.
+    TAppliedSettings ApplySettings();
+    TMenuMarks MenuMarks() const;
+    void KeepAutosave(bool on) { Game.Autosave = on; }
+    void KeepAutoload(bool on) { Game.Autoload = on; }
+    // The Options dialog: the clock stands still from the start until the end, which brings
+    // the dialog's choices into effect.
+    TOptionsParts BeginOptions();
+    TAppliedSettings EndOptions();
 
-    // Resumes the autosaved game with a fresh preview, or starts a new game without one.
-    void AutoloadGame();
+    // The autosaved game with a fresh preview when the settings ask for it and there is one,
+    // else a new game.
+    TGameNews StartFirstGame();
+    TGameNews NewGame(TNewGame choice = {});
+    // The game that has just ended, for the leaders table: its score, level and clock.
+    const TGame& FinishedGame() const { return Game; }
+    // The Load command: a saved game read over the running one goes on from where it was
+    // saved; none when no game was read. The Save command writes the running game; a failure
+    // is told.
+    std::optional<TGameNews> Load();
+    void Save();
     // A press at a client position of the main window: the hit test, then the press on the
     // cell it found.
-    void PressAt(int x, int y);
-    // The channels' part of a main-loop pass: each one that is due fires.
-    void PollChannels();
-    // The autosave failure the player has yet to hear of, handed out once. The window tells
-    // it after the rules call that met it has returned, never in the middle of a turn.
-    std::optional<TWriteResult> TakeUntoldAutosaveFailure() { return Autosaves.TakeUntold(); }
+    TGameNews Press(int x, int y);
 
-    // TGameHooks
-    void SetChannelEnabled(TChannel channel, bool enabled) override;
-    bool IsChannelEnabled(TChannel channel) const override;
-    void DrawCells() override { Renderer.DrawCells(); }
-    void DrawScore() override { Renderer.DrawScore(); }
-    void DrawPreview() override { Renderer.DrawPreview(); }
-    void DrawClock() override { Renderer.DrawClock(); }
-    void PlaySound(TSound sound) override;
-    void Autosave() override;
-    void GameOver() override;
-    void ShowCaption(std::string_view caption) override;
+    // The channels' part of a main-loop pass: each channel that is due fires. A game over
+    // ends the call at the channel that ended the game, before that channel's step is drawn;
+    // once the next game has begun, the next call draws it and goes on with the channels
+    // after it.
+    TGameNews Pass();
+    // Every channel counts from now; the clock runs.
+    void StartChannels();
+    // Milliseconds until the first channel falls due whose firing would change something;
+    // none while no channel runs.
+    std::optional<uint32_t> UntilDue();
+    bool IsChoosingOn() const { return Channels.IsOn(TChannel::Choosing); }
+    // The Choosing channel's poll at a pass the loop slept through, as that pass would have
+    // run it with the channel on or off as given.
+    void SkippedPass(uint32_t at, bool choosingWasOn) {
+        Scheduler.PollChoosingAt(at, choosingWasOn);
+    }
+
+    // The whole picture afresh, for a paint the window system asked for.
+    TGameNews DrawAll();
+    // The clock's digits, drawn on every pass.
+    void DrawClock();
+    // The picture of the window's client area as drawn so far.
+    const QImage& Picture() const { return Renderer.BackBuffer(); }
+    // The part of the picture that changed since the last call; empty when none did.
+    QRect TakeChanges() { return Renderer.TakeChanges(); }
+    bool HasChanges() const { return Renderer.HasChanges(); }
+
+private:
+    friend struct TWorldInside;  // tests set up and look at the parts
+
+    // Every call into the rules goes through here: no modal window may open while one runs.
+    template <typename Call>
+    auto CallRules(Call call) {
+        ++RulesCalls;
+        auto answer = call();
+        --RulesCalls;
+        return answer;
+    }
+    // Acts on an outcome: plays its sounds, autosaves, draws; the rest is news.
+    TGameNews Follow(const TOutcome& outcome);
+    TGameNews DrawBoard();
+    void Play(const TSoundList& sounds);
 
     TPlatform& Platform;
     TLogic Logic;
     TGame Game;
     TSeededRandom Random;
+    TChannelSwitches Channels;
     TBounceState Bounce;
-    TTickScheduler Scheduler{Bounce};
-    TGameRules Rules{Logic, Game, Random, *this};
-    TAnimations Animations{Bounce, Logic, Game, *this};
+    TTickScheduler Scheduler{Bounce, Channels};
+    TGameRules Rules{Logic, Game, Random, Channels};
+    TAnimations Animations{Bounce, Logic, Game};
     TRenderer Renderer{Logic, Game, Animations};
     TLoader Loader{Platform.Messages, Platform.Folders.SkinFolders()};
-
-private:
-    TWindowHooks* Window = nullptr;
     TAutosaveNotice Autosaves;
+    // The step of the channel that ended the last game, drawn once the next game has begun.
+    bool RedrawAfterGameOver = false;
+    int RulesCalls = 0;
+    TModalCheck ModalCheck{RulesCalls};
 };

@@ -16,7 +16,7 @@ uint32_t ToGrid(uint64_t milliseconds) {
 }  // namespace
 
 void TMainLoop::Start() {
-    World.Scheduler.Start(World.Platform.Ticks.Ticks());
+    World.StartChannels();
 }
 
 // The first pass runs at once, so the window's first frame does not wait for a pause.
@@ -37,18 +37,17 @@ bool TMainLoop::RunPass() {
 // few hundredths of a second, to show the same picture: the loop does not wake for those
 // firings, but keeps the channel's timing as if it had.
 void TMainLoop::WaitForPass() {
-    TTickSource& ticks = World.Platform.Ticks;
-    const uint32_t start = ticks.Ticks();
+    const uint32_t start = Ticks.Ticks();
     const bool running = Window.IsGameRunning();
     // An event met during the wait may switch the channel; the passes before it saw it as
     // it is now.
-    const bool choosingOn = World.Scheduler.IsEnabled(TChannel::Choosing);
+    const bool choosingOn = World.IsChoosingOn();
     uint32_t pass = 0;
     for (;;) {
-        const uint32_t waited = ticks.Ticks() - start;
+        const uint32_t waited = Ticks.Ticks() - start;
         pass = NextPass(running, waited);
         const uint32_t left = pass == TTickSource::Forever ? pass : pass - waited;
-        if (pass <= waited || !ticks.WaitForEvent(left)) {
+        if (pass <= waited || !Ticks.WaitForEvent(left)) {
             break;
         }
     }
@@ -56,7 +55,7 @@ void TMainLoop::WaitForPass() {
     // been due at one of them.
     if (running) {
         for (uint32_t skipped = PassMilliseconds; skipped < pass; skipped += PassMilliseconds) {
-            World.Scheduler.PollChoosingAt(start + skipped, choosingOn);
+            World.SkippedPass(start + skipped, choosingOn);
         }
     }
 }
@@ -66,13 +65,11 @@ void TMainLoop::WaitForPass() {
 // something or closed the window is met at the plain loop's next pass, as are the channels
 // it switched on.
 uint32_t TMainLoop::NextPass(bool running, uint32_t waited) const {
-    if (Window.IsClosed() || Window.IsGameRunning() != running || World.Renderer.HasChanges()) {
+    if (Window.IsClosed() || Window.IsGameRunning() != running || World.HasChanges()) {
         return ToGrid(waited);
     }
     if (running) {
-        const uint32_t now = World.Platform.Ticks.Ticks();
-        const bool choosingMatters = !World.Rules.ChoosingChangesNothing();
-        if (const std::optional<uint32_t> due = World.Scheduler.UntilDue(now, choosingMatters)) {
+        if (const std::optional<uint32_t> due = World.UntilDue()) {
             return ToGrid(uint64_t{waited} + *due);
         }
     }
@@ -85,10 +82,9 @@ bool TMainLoop::Pass() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const bool running = !Window.IsClosed();
     if (Window.IsGameRunning()) {
-        World.PollChannels();
-        Window.TellAutosaveFailure();
+        Window.PlayDueChannels();
     }
-    World.Rules.RedrawClock();
+    World.DrawClock();
     Window.Present();
     // The frame goes to the screen in this pass, rather than wake the next pause at once.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);

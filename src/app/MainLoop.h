@@ -11,7 +11,8 @@ class TMainLoop {
 public:
     static constexpr uint32_t PassMilliseconds = 10;
 
-    TMainLoop(TGameWorld& world, TForm1& window) : World(world), Window(window) {}
+    TMainLoop(TGameWorld& world, TMainWindow& window, TTickSource& ticks)
+        : World(world), Window(window), Ticks(ticks) {}
 
     // Starts the scheduler and runs passes until the window has closed.
     void Run();
@@ -31,5 +32,6 @@ private:
     uint32_t NextPass(bool running, uint32_t waited) const;
 
     TGameWorld& World;
-    TForm1& Window;
+    TMainWindow& Window;
+    TTickSource& Ticks;
 };

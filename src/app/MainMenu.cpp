@@ -39,37 +39,37 @@ QMenu* AddSubmenu(QMenu& parent, const char* caption, const char* name) {
 
 TMainMenu BuildMainMenu(QMenuBar& bar) {
     TMainMenu items;
-    QMenu& game = *AddMenu(bar, "&Game", "N1");
-    items.NewClassic = AddItem(game, "&New [Classic]", "NewClassic1", Qt::Key_F2);
-    items.NewTimeTrial = AddItem(game, "Ne&w [Time-trial]", "N2", Qt::Key_F3);
+    QMenu& game = *AddMenu(bar, "&Game", "GameMenu");
+    items.NewClassicAction = AddItem(game, "&New [Classic]", "NewClassicAction", Qt::Key_F2);
+    items.NewTimeTrialAction = AddItem(game, "Ne&w [Time-trial]", "NewTimeTrialAction", Qt::Key_F3);
     game.addSeparator();
-    items.Load = AddItem(game, "&Load", "N3", Qt::CTRL | Qt::Key_L);
-    items.Save = AddItem(game, "&Save", "N4", Qt::CTRL | Qt::Key_S);
+    items.LoadAction = AddItem(game, "&Load", "LoadAction", Qt::CTRL | Qt::Key_L);
+    items.SaveAction = AddItem(game, "&Save", "SaveAction", Qt::CTRL | Qt::Key_S);
     game.addSeparator();
-    items.Quit = AddItem(game, "&Quit", "N6");
+    items.QuitAction = AddItem(game, "&Quit", "QuitAction");
 
-    QMenu& options = *AddMenu(bar, "&Options", "N7");
-    QMenu& level = *AddSubmenu(options, "Le&vel", "Difficulty1");
-    items.Easy = AddCheckItem(level, "&Easy", "Easy1");
-    items.Medium = AddCheckItem(level, "&Medium", "Medium1");
-    items.Hard = AddCheckItem(level, "H&ard", "Hard1");
-    QMenu& settings = *AddSubmenu(options, "Game &settings", "Gamesettings1");
-    items.Autosave = AddCheckItem(settings, "A&utosave Turn", "Autosave1");
-    items.Autoload = AddCheckItem(settings, "Aut&oload on Start", "Autoloadonstart1");
-    items.Options = AddItem(options, "Additio&nal...", "Additional1");
+    QMenu& options = *AddMenu(bar, "&Options", "OptionsMenu");
+    QMenu& level = *AddSubmenu(options, "Le&vel", "LevelMenu");
+    items.EasyAction = AddCheckItem(level, "&Easy", "EasyAction");
+    items.MediumAction = AddCheckItem(level, "&Medium", "MediumAction");
+    items.HardAction = AddCheckItem(level, "H&ard", "HardAction");
+    QMenu& settings = *AddSubmenu(options, "Game &settings", "SettingsMenu");
+    items.AutosaveAction = AddCheckItem(settings, "A&utosave Turn", "AutosaveAction");
+    items.AutoloadAction = AddCheckItem(settings, "Aut&oload on Start", "AutoloadAction");
+    items.OptionsAction = AddItem(options, "Additio&nal...", "OptionsAction");
 
-    items.Leaders = bar.addAction(QString::fromLatin1("Lea&ders"));
-    items.Leaders->setObjectName(QString::fromLatin1("N13"));
+    items.LeadersAction = bar.addAction(QString::fromLatin1("Lea&ders"));
+    items.LeadersAction->setObjectName(QString::fromLatin1("LeadersAction"));
 
-    QMenu& help = *AddMenu(bar, "&Help", "N10");
-    items.Help = AddItem(help, "Vyx Zeziz Help", "N11", Qt::Key_F1);
-    items.HomePage = AddItem(help, "Vyx Games Home Page", "VyxGamesHomePage1");
+    QMenu& help = *AddMenu(bar, "&Help", "HelpMenu");
+    items.HelpAction = AddItem(help, "Vyx Zeziz Help", "HelpAction", Qt::Key_F1);
+    items.HomePageAction = AddItem(help, "Vyx Games Home Page", "HomePageAction");
     help.addSeparator();
-    items.About = AddItem(help, "About...", "N12");
+    items.AboutAction = AddItem(help, "About...", "AboutAction");
 
     // Shortcuts work while the window has focus, menus open or closed.
-    for (QAction* action :
-         {items.NewClassic, items.NewTimeTrial, items.Load, items.Save, items.Help}) {
+    for (QAction* action : {items.NewClassicAction, items.NewTimeTrialAction, items.LoadAction,
+                            items.SaveAction, items.HelpAction}) {
         action->setShortcutContext(Qt::WindowShortcut);
     }
     return items;

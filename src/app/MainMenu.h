@@ -3,23 +3,25 @@
 class QAction;
 class QMenuBar;
 
-// The main window's menu items, for connecting commands and setting check marks.
+// The main window's menu items, for connecting commands and setting check marks. Each
+// item's object name is its name here, and each menu's is "GameMenu", "OptionsMenu",
+// "LevelMenu", "SettingsMenu" or "HelpMenu".
 struct TMainMenu {
-    QAction* NewClassic = nullptr;
-    QAction* NewTimeTrial = nullptr;
-    QAction* Load = nullptr;
-    QAction* Save = nullptr;
-    QAction* Quit = nullptr;
-    QAction* Easy = nullptr;
-    QAction* Medium = nullptr;
-    QAction* Hard = nullptr;
-    QAction* Autosave = nullptr;
-    QAction* Autoload = nullptr;
-    QAction* Options = nullptr;
-    QAction* Leaders = nullptr;
-    QAction* Help = nullptr;
-    QAction* HomePage = nullptr;
-    QAction* About = nullptr;
+    QAction* NewClassicAction = nullptr;
+    QAction* NewTimeTrialAction = nullptr;
+    QAction* LoadAction = nullptr;
+    QAction* SaveAction = nullptr;
+    QAction* QuitAction = nullptr;
+    QAction* EasyAction = nullptr;
+    QAction* MediumAction = nullptr;
+    QAction* HardAction = nullptr;
+    QAction* AutosaveAction = nullptr;
+    QAction* AutoloadAction = nullptr;
+    QAction* OptionsAction = nullptr;
+    QAction* LeadersAction = nullptr;
+    QAction* HelpAction = nullptr;
+    QAction* HomePageAction = nullptr;
+    QAction* AboutAction = nullptr;
 };
 
 // Fills the menu bar: Game, Options, the Leaders command on the bar itself, and Help.

@@ -2,19 +2,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QScreen>
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameHelp.h"
 #include "dialogs/GameOverBox.h"
+#include "dialogs/InputBox.h"
 #include "dialogs/LeadersBox.h"
 #include "dialogs/LeadersCheck.h"
 #include "dialogs/MakerLinks.h"
 #include "dialogs/OptionsBox.h"
 #include "persistence/SavedGame.h"
-#include "persistence/SettingsFile.h"
 #include "platform/Latin1.h"
 
 namespace {
@@ -24,89 +24,147 @@ constexpr int DesignHeight = 433;
 
 }  // namespace
 
-TForm1::TForm1(TGameWorld& world)
+TMainWindow::TMainWindow(TGameWorld& world, TPlatform& platform)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       World(world),
-      Board(new TBoardView([this]() -> const QImage& { return World.Renderer.BackBuffer(); },
-                           [this] {
-                               World.Rules.RedrawBoard();
-                               World.Rules.RedrawClock();
-                           },
-                           [this](int x, int y) { FormMouseDown(x, y); }, this)) {
+      Platform(platform),
+      // Every button acts alike, on press; the rules refuse presses while input is locked.
+      Board(new TBoardView([this]() -> const QImage& { return World.Picture(); },
+                           [this] { Follow(World.DrawAll()); },
+                           [this](int x, int y) { Follow(World.Press(x, y)); }, this)) {
     setWindowTitle(QStringLiteral("Vyx Zeziz"));
     setCentralWidget(Board);
-    Items = BuildMainMenu(*menuBar());
+    Menu = BuildMainMenu(*menuBar());
     ConnectCommands();
     SetClientSize(DesignWidth, DesignHeight);
-    World.SetWindow(*this);
 }
 
-bool TForm1::ApplySettings() {
-    if (!::ApplySettings(
-            {World.Game, World.Loader, World.Renderer, *this, World.Platform.Messages})) {
+bool TMainWindow::ApplySettings() {
+    return TakeSettings(World.ApplySettings());
+}
+
+// The marks follow the settings even when no skin can be used.
+bool TMainWindow::TakeSettings(const TAppliedSettings& applied) {
+    ShowMenuMarks();
+    if (!applied.ClientSize) {
         return false;
     }
-    World.Rules.RedrawBoard();
+    SetClientSize(applied.ClientSize->width(), applied.ClientSize->height());
+    Follow(applied.News);
     return true;
 }
 
-bool TForm1::IsGameRunning() const {
+void TMainWindow::StartFirstGame() {
+    Follow(World.StartFirstGame());
+}
+
+// A game over stops the game's pass at the channel that ended the game; once the game's end
+// has run and the next game has begun, the pass goes on.
+void TMainWindow::PlayDueChannels() {
+    TGameNews news;
+    do {
+        news = World.Pass();
+        Follow(news);
+    } while (news.GameOver);
+}
+
+bool TMainWindow::IsGameRunning() const {
     return isActiveWindow() && !isMinimized() && QApplication::activePopupWidget() == nullptr &&
            QApplication::activeModalWidget() == nullptr;
 }
 
-void TForm1::Present() {
-    const QRect changed = World.Renderer.TakeChanges();
+void TMainWindow::Present() {
+    const QRect changed = World.TakeChanges();
     if (!changed.isEmpty()) {
         Board->Present(changed);
     }
 }
 
-// Every button acts alike, on press; the turn cycle refuses presses while input is locked.
-void TForm1::FormMouseDown(int x, int y) {
-    World.PressAt(x, y);
-}
-
-void TForm1::TellAutosaveFailure() {
-    if (const std::optional<TWriteResult> failure = World.TakeUntoldAutosaveFailure()) {
-        World.Platform.Messages.Show(AutosaveFailedText(*failure), "Error", TMessageIcon::Error,
-                                     TMessageButtons::Ok);
-        TakeBackActivation();
+// The game's end runs before an autosave failure met in the same pass is told.
+void TMainWindow::Follow(const TGameNews& news) {
+    if (news.Caption) {
+        setWindowTitle(FromLatin1(news.Caption->View()));
+    }
+    if (news.GameOver) {
+        RunGameOverSequence();
+    }
+    if (news.AutosaveFailure) {
+        TellAutosaveFailure(*news.AutosaveFailure);
     }
 }
 
-void TForm1::ConnectCommands() {
-    OnCommand(Items.NewClassic, [this] { NewGameInMode(ModeClassic); });
-    OnCommand(Items.NewTimeTrial, [this] { NewGameInMode(ModeTimeTrial); });
-    connect(Items.Quit, &QAction::triggered, this, &QWidget::close);
-    OnCommand(Items.Easy, [this] { SetLevel(DifficultyEasy); });
-    OnCommand(Items.Medium, [this] { SetLevel(DifficultyMedium); });
-    OnCommand(Items.Hard, [this] { SetLevel(DifficultyHard); });
-    connect(Items.Autosave, &QAction::toggled, this,
-            [this](bool checked) { World.Game.Autosave = checked; });
-    connect(Items.Autoload, &QAction::toggled, this,
-            [this](bool checked) { World.Game.Autoload = checked; });
-    OnCommand(Items.Load, [this] {
-        if (LoadGameFrom(World.Platform.FileDialogs, World.Logic, World.Game)) {
-            World.Rules.ContinueLoadedGame();
+void TMainWindow::RunGameOverSequence() {
+    {
+        TGameOverBox gameOver(this);
+        gameOver.exec();
+    }
+    LeadersCheck(World.FinishedGame(), this, Platform.Messages);
+    Follow(World.NewGame());
+    TakeBackActivation();
+}
+
+void TMainWindow::TellAutosaveFailure(const TWriteResult& failure) {
+    Platform.Messages.Show(AutosaveFailedText(failure), "Error", TMessageIcon::Error,
+                           TMessageButtons::Ok);
+    TakeBackActivation();
+}
+
+// The game's end dialogs are children of this window. The game's loop waits while they are
+// open, so every paint of the Game-over box and of the name dialog repaints the board
+// behind them, and the finished board stays on screen.
+bool TMainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ChildPolished) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (qobject_cast<TGameOverBox*>(child) != nullptr ||
+            qobject_cast<TInputBox*>(child) != nullptr) {
+            child->installEventFilter(this);
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainWindow::eventFilter(QObject* /*watched*/, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        RepaintBehindDialog();
+    }
+    return false;
+}
+
+void TMainWindow::RepaintBehindDialog() {
+    Follow(World.DrawAll());
+    World.TakeChanges();
+    Board->Present(Board->rect());
+}
+
+void TMainWindow::ConnectCommands() {
+    OnCommand(Menu.NewClassicAction, [this] { Follow(World.NewGame({.Mode = ModeClassic})); });
+    OnCommand(Menu.NewTimeTrialAction, [this] { Follow(World.NewGame({.Mode = ModeTimeTrial})); });
+    connect(Menu.QuitAction, &QAction::triggered, this, &QWidget::close);
+    OnCommand(Menu.EasyAction, [this] { SetLevel(DifficultyEasy); });
+    OnCommand(Menu.MediumAction, [this] { SetLevel(DifficultyMedium); });
+    OnCommand(Menu.HardAction, [this] { SetLevel(DifficultyHard); });
+    connect(Menu.AutosaveAction, &QAction::toggled, this,
+            [this](bool checked) { World.KeepAutosave(checked); });
+    connect(Menu.AutoloadAction, &QAction::toggled, this,
+            [this](bool checked) { World.KeepAutoload(checked); });
+    OnCommand(Menu.LoadAction, [this] {
+        if (const std::optional<TGameNews> loaded = World.Load()) {
+            Follow(*loaded);
             ShowLevelMarks();
         }
     });
-    OnCommand(Items.Save, [this] {
-        SaveGameAs(World.Platform.FileDialogs, World.Platform.Messages, World.Logic, World.Game);
-    });
-    OnCommand(Items.Options, [this] { ShowOptions(); });
-    OnCommand(Items.Leaders, [this] {
+    OnCommand(Menu.SaveAction, [this] { World.Save(); });
+    OnCommand(Menu.OptionsAction, [this] { ShowOptions(); });
+    OnCommand(Menu.LeadersAction, [this] {
         TLeadersBox leaders(this);
         leaders.exec();
     });
-    OnCommand(Items.Help,
-              [this] { OpenGameHelp(World.Platform.Desktop, World.Platform.Messages, ""); });
-    OnCommand(Items.HomePage, [this] { World.Platform.Desktop.OpenUrl(MakerHomePage); });
-    OnCommand(Items.About, [this] {
-        TAboutBox about(this, World.Platform.Desktop);
+    OnCommand(Menu.HelpAction, [this] { OpenGameHelp(Platform.Desktop, Platform.Messages, ""); });
+    OnCommand(Menu.HomePageAction, [this] { Platform.Desktop.OpenUrl(MakerHomePage); });
+    OnCommand(Menu.AboutAction, [this] {
+        TAboutBox about(this, Platform.Desktop);
         about.exec();
     });
 }
@@ -114,14 +172,14 @@ void TForm1::ConnectCommands() {
 // After a command's dialogs the game goes on in this window: it takes the activation back
 // itself rather than wait for a window manager to hand it back (or for a click, without
 // one), since the game stands still while the window is inactive.
-void TForm1::OnCommand(QAction* action, std::function<void()> command) {
+void TMainWindow::OnCommand(QAction* action, std::function<void()> command) {
     connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
         command();
         TakeBackActivation();
     });
 }
 
-void TForm1::TakeBackActivation() {
+void TMainWindow::TakeBackActivation() {
     if (!Closed) {
         activateWindow();
     }
@@ -129,85 +187,53 @@ void TForm1::TakeBackActivation() {
 
 // The clock stands still while the dialog is open; closing it brings its choices into
 // effect, the new skin's window size included.
-void TForm1::ShowOptions() {
-    World.Scheduler.SetEnabled(TChannel::Clock, false);
+void TMainWindow::ShowOptions() {
     {
-        TOptionsBox options(World.Game, World.Loader, World.Platform.Desktop,
-                            World.Platform.Messages, World.Platform.Sound, this);
+        const TOptionsParts parts = World.BeginOptions();
+        TOptionsBox options(parts.Settings, parts.Skins, Platform.Desktop, Platform.Messages,
+                            Platform.Sound, this);
         options.exec();
     }
-    World.Scheduler.SetEnabled(TChannel::Clock, true);
-    if (!ApplySettings()) {
+    if (!TakeSettings(World.EndOptions())) {
         close();
     }
 }
 
-void TForm1::NewGameInMode(int32_t mode) {
-    World.Game.GameMode = mode;
-    World.Rules.NewGame();
-}
-
-void TForm1::SetLevel(uint32_t difficulty) {
-    const TMessageAnswer answer = World.Platform.Messages.Show(
-        "It will interrupt current game!\nAre you really  wish this?", "Vyx Zeziz",
-        TMessageIcon::Exclamation, TMessageButtons::YesNo);
+void TMainWindow::SetLevel(uint32_t difficulty) {
+    const TMessageAnswer answer =
+        Platform.Messages.Show("It will interrupt current game!\nAre you really  wish this?",
+                               "Vyx Zeziz", TMessageIcon::Exclamation, TMessageButtons::YesNo);
     if (answer == TMessageAnswer::Yes) {
-        World.Game.Difficulty = difficulty;
-        World.Rules.NewGame();
+        Follow(World.NewGame({.Difficulty = difficulty}));
     }
     // Qt toggled the chosen item's mark on the click; the marks follow the level alone.
     ShowLevelMarks();
 }
 
-// A level the game does not know (a hand-edited settings file) checks none of the three.
-void TForm1::ShowLevelMarks() {
-    const uint32_t difficulty = World.Game.Difficulty;
-    Items.Easy->setChecked(difficulty == DifficultyEasy);
-    Items.Medium->setChecked(difficulty == DifficultyMedium);
-    Items.Hard->setChecked(difficulty == DifficultyHard);
-}
-
-void TForm1::SetCaption(std::string_view caption) {
-    setWindowTitle(FromLatin1(caption));
-}
-
-// The final board stays on screen behind the dialogs; the sequence ends in a new game in
-// the same mode and difficulty.
-void TForm1::RunGameOverSequence() {
-    {
-        TGameOverBox gameOver(*this);
-        gameOver.exec();
-    }
-    LeadersCheck(World.Game, *this, World.Platform.Messages);
-    TakeBackActivation();
-}
-
-void TForm1::ShowSettingsInMenu(const TGame& game) {
-    Items.Autosave->setChecked(game.Autosave);
-    Items.Autoload->setChecked(game.Autoload);
+void TMainWindow::ShowMenuMarks() {
+    const TMenuMarks marks = World.MenuMarks();
+    Menu.AutosaveAction->setChecked(marks.Autosave);
+    Menu.AutoloadAction->setChecked(marks.Autoload);
     ShowLevelMarks();
 }
 
-void TForm1::SetClientSize(int width, int height) {
+// A level the game does not know (a hand-edited settings file) checks none of the three.
+void TMainWindow::ShowLevelMarks() {
+    const uint32_t difficulty = World.MenuMarks().Difficulty;
+    Menu.EasyAction->setChecked(difficulty == DifficultyEasy);
+    Menu.MediumAction->setChecked(difficulty == DifficultyMedium);
+    Menu.HardAction->setChecked(difficulty == DifficultyHard);
+}
+
+void TMainWindow::SetClientSize(int width, int height) {
     Board->setFixedSize(width, height);
     setFixedSize(width, height + menuBar()->sizeHint().height());
 }
 
-void TForm1::SetChannelIntervals(const TChannelIntervals& intervals) {
-    World.Scheduler.SetIntervals(intervals);
-}
-
-void TForm1::RepaintMainWindow() {
-    World.Rules.RedrawBoard();
-    World.Rules.RedrawClock();
-    World.Renderer.TakeChanges();
-    Board->Present(Board->rect());
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
+void TMainWindow::closeEvent(QCloseEvent* event) {
     if (!Closed) {
         Closed = true;
-        WriteSettingsFile(World.Game, World.Platform.Messages);
+        World.WriteSettings();
     }
     event->accept();
 }

@@ -3,50 +3,57 @@
 #include <algorithm>
 
 void TTickScheduler::Start(uint32_t now) {
-    for (TChannelState& channel : Channels) {
+    for (TChannelTiming& channel : Channels) {
         channel.Last = now;
     }
     At(TChannel::Clock).Interval = ClockInterval;
-    At(TChannel::Clock).Enabled = true;
+    Switches.Set(TChannel::Clock, true);
 }
 
-void TTickScheduler::RunOnce(TTickSource& ticks, const std::function<void(TChannel)>& fire) {
-    for (int index = 0; index < ChannelCount; ++index) {
-        const auto channel = static_cast<TChannel>(index);
-        TChannelState& state = At(channel);
-        state.Now = ticks.Ticks();
+bool TTickScheduler::RunOnce(TTickSource& ticks, const std::function<bool(TChannel)>& fire) {
+    while (NextChannel < ChannelCount) {
+        const auto channel = static_cast<TChannel>(NextChannel++);
+        TChannelTiming& timing = At(channel);
+        timing.Now = ticks.Ticks();
         if (channel == TChannel::Choosing) {
             Bounce.ChoosingFired = false;
         }
-        if (IsDue(state)) {
+        if (IsDue(channel)) {
             if (channel == TChannel::Choosing) {
                 Bounce.ChoosingFired = true;
             }
-            fire(channel);
-            state.Last = state.Now;
+            const bool goOn = fire(channel);
+            timing.Last = timing.Now;
+            if (!goOn) {
+                return false;
+            }
         }
     }
+    NextChannel = 0;
+    return true;
 }
 
 std::optional<uint32_t> TTickScheduler::UntilDue(uint32_t now, bool withChoosing) const {
     std::optional<uint32_t> least;
-    for (const TChannelState& channel : Channels) {
-        if (!channel.Enabled || (!withChoosing && &channel == &At(TChannel::Choosing))) {
+    for (int index = 0; index < ChannelCount; ++index) {
+        const auto channel = static_cast<TChannel>(index);
+        if (!Switches.IsOn(channel) || (!withChoosing && channel == TChannel::Choosing)) {
             continue;
         }
-        const uint32_t since = now - channel.Last;
-        const uint32_t left = since >= channel.Interval ? 0 : channel.Interval - since;
+        const TChannelTiming& timing = At(channel);
+        const uint32_t since = now - timing.Last;
+        const uint32_t left = since >= timing.Interval ? 0 : timing.Interval - since;
         least = std::min(least.value_or(left), left);
     }
     return least;
 }
 
 void TTickScheduler::PollChoosingAt(uint32_t now, bool enabled) {
-    TChannelState& state = At(TChannel::Choosing);
-    state.Now = now;
-    Bounce.ChoosingFired = enabled && now - state.Last >= state.Interval;
+    TChannelTiming& timing = At(TChannel::Choosing);
+    timing.Now = now;
+    Bounce.ChoosingFired = enabled && now - timing.Last >= timing.Interval;
     if (Bounce.ChoosingFired) {
-        state.Last = now;
+        timing.Last = now;
     }
 }
 

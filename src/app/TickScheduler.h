@@ -8,22 +8,26 @@
 #include "platform/TickSource.h"
 #include "presentation/Animations.h"
 #include "presentation/ApplySettings.h"
-#include "rules/GameHooks.h"
+#include "rules/Channels.h"
 
 // The main loop's five timed channels. Each pass polls them in their order, and each fires
-// at most once a pass, when it is enabled and its interval has passed since its last firing.
+// at most once a pass, when it is switched on and its interval has passed since its last
+// firing. The rules switch the turn's channels; the scheduler keeps their timing.
 class TTickScheduler {
 public:
     static constexpr uint32_t ClockInterval = 1000;
 
-    explicit TTickScheduler(TBounceState& bounce) : Bounce(bounce) {}
+    TTickScheduler(TBounceState& bounce, TChannelSwitches& switches)
+        : Bounce(bounce), Switches(switches) {}
 
     // Every channel counts from now; the clock starts.
     void Start(uint32_t now);
-    // One pass: reads the tick count for each channel and fires those that are due.
-    void RunOnce(TTickSource& ticks, const std::function<void(TChannel)>& fire);
+    // One pass: reads the tick count for each channel and fires those that are due. `fire`
+    // answers whether the pass goes on; a pass it stopped goes on at the next call, with the
+    // channel after the one that stopped it. True once the pass has run to its end.
+    bool RunOnce(TTickSource& ticks, const std::function<bool(TChannel)>& fire);
 
-    // Milliseconds from `now` until the first enabled channel falls due, 0 when one is due
+    // Milliseconds from `now` until the first channel that is on falls due, 0 when one is due
     // already; none while every channel is off. The Choosing channel counts only when asked.
     std::optional<uint32_t> UntilDue(uint32_t now, bool withChoosing) const;
     // The Choosing channel's poll at a pass the loop did not run, when the channel was on or
@@ -32,24 +36,24 @@ public:
     void PollChoosingAt(uint32_t now, bool enabled);
 
     void SetIntervals(const TChannelIntervals& intervals);
-    void SetEnabled(TChannel channel, bool enabled) { At(channel).Enabled = enabled; }
-    bool IsEnabled(TChannel channel) const { return At(channel).Enabled; }
 
 private:
-    struct TChannelState {
+    struct TChannelTiming {
         uint32_t Last = 0;
         uint32_t Now = 0;
-        bool Enabled = false;
         uint32_t Interval = 0;
     };
 
-    static bool IsDue(const TChannelState& state) {
+    bool IsDue(TChannel channel) const {
+        const TChannelTiming& timing = At(channel);
         // Unsigned differences stay right across the tick count's wrap.
-        return state.Enabled && state.Now - state.Last >= state.Interval;
+        return Switches.IsOn(channel) && timing.Now - timing.Last >= timing.Interval;
     }
-    TChannelState& At(TChannel channel) { return Channels[static_cast<int>(channel)]; }
-    const TChannelState& At(TChannel channel) const { return Channels[static_cast<int>(channel)]; }
+    TChannelTiming& At(TChannel channel) { return Channels[static_cast<int>(channel)]; }
+    const TChannelTiming& At(TChannel channel) const { return Channels[static_cast<int>(channel)]; }
 
-    std::array<TChannelState, ChannelCount> Channels{};
+    std::array<TChannelTiming, ChannelCount> Channels{};
+    int NextChannel = 0;
     TBounceState& Bounce;
+    TChannelSwitches& Switches;
 };

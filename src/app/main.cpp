@@ -10,7 +10,6 @@
 #include "GameWorld.h"
 #include "MainLoop.h"
 #include "MainWindow.h"
-#include "persistence/SettingsFile.h"
 #include "platform/FileSystem.h"
 #include "platform/GameFolders.h"
 #include "platform/QtDesktop.h"
@@ -59,23 +58,18 @@ int RunGame(TPlatform& platform, TQtDialogParent& dialogParent, TSingleGame& sin
     }
     RemoveStaleTemporaryFiles();
     TGameWorld world(platform);
-    TForm1 window(world);
+    TMainWindow window(world, platform);
     dialogParent.SetMainWindow(&window);
     singleGame.SetWindow(&window);
     TWindowCloser closer(window);
-    const TQuitRequests quitRequests(
-        [&world, &platform] { WriteSettingsFile(world.Game, platform.Messages); },
-        [&closer] { closer.Close(); });
-    if (!ReadSettingsFile(world.Game, platform.Messages) || !window.ApplySettings()) {
+    const TQuitRequests quitRequests([&world] { world.WriteSettings(); },
+                                     [&closer] { closer.Close(); });
+    if (!world.ReadSettings() || !window.ApplySettings()) {
         return 0;
     }
-    if (world.Game.Autoload) {
-        world.AutoloadGame();
-    } else {
-        world.Rules.NewGame();
-    }
+    window.StartFirstGame();
     ShowCentred(window);
-    TMainLoop(world, window).Run();
+    TMainLoop(world, window, platform.Ticks).Run();
     return 0;
 }
 

@@ -8,9 +8,8 @@
 #include "Pictures.h"
 #include "platform/JpegDecoder.h"
 
-TGameOverBox::TGameOverBox(TGameOverHost& host)
-    : QDialog(host.MainWindow(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Host(host) {
+TGameOverBox::TGameOverBox(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("TGameOverBox");
     setWindowTitle("Vyx Zeziz");
     setFixedSize(233, 157);
@@ -39,15 +38,4 @@ TGameOverBox::TGameOverBox(TGameOverHost& host)
 
 void TGameOverBox::reject() {
     accept();
-}
-
-void TGameOverBox::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    // The game's loop waits while this dialog is open; the final board must still show
-    // around it, so every repaint of the dialog repaints the main window too.
-    if (!RepaintingHost) {
-        RepaintingHost = true;
-        Host.RepaintMainWindow();
-        RepaintingHost = false;
-    }
 }

@@ -2,23 +2,15 @@
 
 #include <QDialog>
 
-#include "GameOverHost.h"
-
 // Tells the player that the game is over, before the finished game is checked for the
 // leaders table. It closes only by its OK button; any other way of closing it counts as OK,
-// so what follows is never skipped.
+// so what follows is never skipped. The main window is its parent, and keeps the finished
+// board on screen behind it.
 class TGameOverBox final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TGameOverBox(TGameOverHost& host);
+    explicit TGameOverBox(QWidget* mainWindow);
 
     void reject() override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    TGameOverHost& Host;
-    bool RepaintingHost = false;
 };

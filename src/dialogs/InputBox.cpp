@@ -20,12 +20,10 @@ constexpr std::string_view InputErrorCaption = "Input error";
 
 }  // namespace
 
-TInputBox::TInputBox(const TGame& game, TGameOverHost& host, TMessageBoxes& messages,
-                     QWidget* parent)
+TInputBox::TInputBox(const TGame& game, TMessageBoxes& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint),
       Game(game),
-      Host(host),
       Messages(messages) {
     setWindowTitle(QStringLiteral("Enter your name "));
     setFixedSize(236, 113);
@@ -48,12 +46,6 @@ void TInputBox::reject() {
 void TInputBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     InputPlace->setFocus();
-}
-
-void TInputBox::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    // The board stays visible around the dialog.
-    Host.RepaintMainWindow();
 }
 
 void TInputBox::InputOKClick() {
@@ -85,7 +77,6 @@ void TInputBox::InputOKClick() {
         TLeadersBox leaders(this);
         leaders.exec();
     }
-    Host.NewGame();
     accept();
 }
 

@@ -3,12 +3,11 @@
 #include "InputBox.h"
 #include "persistence/LeadersFile.h"
 
-void LeadersCheck(TGame& game, TGameOverHost& host, TMessageBoxes& messages) {
+void LeadersCheck(const TGame& game, QWidget* mainWindow, TMessageBoxes& messages) {
     if (!QualifiesForLeaders(game.Score, ReadLeadersTable())) {
-        host.NewGame();
         return;
     }
-    // The dialog records the game and starts the next one before it closes.
-    TInputBox input(game, host, messages, host.MainWindow());
+    // The dialog records the game and shows the table before it closes.
+    TInputBox input(game, messages, mainWindow);
     input.exec();
 }

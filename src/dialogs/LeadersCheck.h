@@ -1,9 +1,10 @@
 #pragma once
 
-#include "GameOverHost.h"
 #include "platform/MessageBoxes.h"
 #include "rules/GameState.h"
 
+class QWidget;
+
 // The end of a finished game: a score that reaches the leaders table asks for the player's
-// name, records the game and shows the table; every game then goes on to the next one.
-void LeadersCheck(TGame& game, TGameOverHost& host, TMessageBoxes& messages);
+// name, records the game and shows the table. The next game is the caller's to begin.
+void LeadersCheck(const TGame& game, QWidget* mainWindow, TMessageBoxes& messages);

@@ -230,8 +230,9 @@ QWidget* TOptionsBox::BuildSoundsPage() {
         auto* list = Place(new QComboBox(group), rows[i].List, 90, y, 150, 22);
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
-        list->addItems(
-            {QStringLiteral("Sound1"), QStringLiteral("Sound2"), QStringLiteral("Sound3")});
+        for (int choice = 0; choice < SoundChoiceCount; ++choice) {
+            list->addItem(QStringLiteral("Sound") + QString::number(choice + 1));
+        }
         const auto sound = static_cast<TSound>(i);
         connect(list, &QComboBox::currentIndexChanged, this, [this, i](int index) {
             if (index >= 0) {
@@ -248,9 +249,10 @@ QWidget* TOptionsBox::BuildSoundsPage() {
         SoundLists[i] = list;
     }
     QGroupBox* state = AddGroup(page, "GroupBox7", "Sounds state", 8, 152, 293, 58);
-    EnbleSnd =
+    SoundsSwitch =
         Place(new QCheckBox(QStringLiteral("Enable sounds"), state), "EnbleSnd", 14, 24, 200, 20);
-    connect(EnbleSnd, &QCheckBox::clicked, this, [this](bool checked) { Game.Enable = checked; });
+    connect(SoundsSwitch, &QCheckBox::clicked, this,
+            [this](bool checked) { Game.SoundsOn = checked; });
     return page;
 }
 
@@ -286,7 +288,7 @@ void TOptionsBox::FillControls() {
         list->setCurrentIndex(choice >= 0 && choice < list->count() ? choice : -1);
         list->setEditText(QStringLiteral("Sound") + QString::number(choice + 1));
     }
-    EnbleSnd->setChecked(Game.Enable);
+    SoundsSwitch->setChecked(Game.SoundsOn);
 }
 
 void TOptionsBox::PickSkin(int index) {

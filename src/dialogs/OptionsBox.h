@@ -46,5 +46,5 @@ private:
     QLabel* SkinAuthor = nullptr;
     std::array<QSlider*, 4> Bars{};                        // Appearance, Choosing, Moving, Deleting
     std::array<QComboBox*, SoundEventCount> SoundLists{};  // indexed by TSound
-    QCheckBox* EnbleSnd = nullptr;
+    QCheckBox* SoundsSwitch = nullptr;
 };

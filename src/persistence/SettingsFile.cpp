@@ -21,10 +21,10 @@ void ResetSettings(TGame& game) {
     game.Difficulty = 0;
     game.Autosave = false;
     game.Autoload = false;
-    game.Next = false;
+    game.NextBallsShown = false;
     game.Speeds = {};
     game.SoundChoices = {};
-    game.Enable = false;
+    game.SoundsOn = false;
 }
 
 // Each reader skips the words that stand before its value (the key, and before the first
@@ -85,7 +85,7 @@ std::string FormatSettingsFile(const TGame& game) {
         "Difficulty= " + std::to_string(game.Difficulty),
         "Autosave= " + Flag(game.Autosave),
         "Autoload= " + Flag(game.Autoload),
-        "Next= " + Flag(game.Next),
+        "Next= " + Flag(game.NextBallsShown),
         "",
         "[Animation]",
         "Appearance= " + std::to_string(game.Speeds.Appearance),
@@ -98,7 +98,7 @@ std::string FormatSettingsFile(const TGame& game) {
         "Moving= " + std::to_string(game.SoundChoice(TSound::Moving)),
         "Deleting= " + std::to_string(game.SoundChoice(TSound::Deleting)),
         "Error= " + std::to_string(game.SoundChoice(TSound::Error)),
-        "Enable= " + Flag(game.Enable),
+        "Enable= " + Flag(game.SoundsOn),
     };
     std::string text;
     for (const std::string& line : lines) {
@@ -116,14 +116,15 @@ bool ParseSettingsFile(std::string_view text, TGame& game) {
     // The first value stands after the seven words of the heading line, "[Game]" and "Mode=".
     return ReadInteger(words, 9, game.GameMode) && ReadUnsigned(words, 1, game.Difficulty) &&
            ReadTruth(words, 1, game.Autosave) && ReadTruth(words, 1, game.Autoload) &&
-           ReadTruth(words, 1, game.Next) && ReadSpeed(words, 2, game.Speeds.Appearance) &&
+           ReadTruth(words, 1, game.NextBallsShown) &&
+           ReadSpeed(words, 2, game.Speeds.Appearance) &&
            ReadSpeed(words, 1, game.Speeds.Choosing) && ReadSpeed(words, 1, game.Speeds.Moving) &&
            ReadSpeed(words, 1, game.Speeds.Deleting) &&
            ReadInteger(words, 2, SoundChoice(game, TSound::Choosing)) &&
            ReadInteger(words, 1, SoundChoice(game, TSound::Moving)) &&
            ReadInteger(words, 1, SoundChoice(game, TSound::Deleting)) &&
            ReadInteger(words, 1, SoundChoice(game, TSound::Error)) &&
-           ReadTruth(words, 1, game.Enable);
+           ReadTruth(words, 1, game.SoundsOn);
 }
 
 bool ReadSettingsFile(TGame& game, TMessageBoxes& messages) {

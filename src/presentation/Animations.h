@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-#include "rules/GameHooks.h"
 #include "rules/GameState.h"
+#include "skinformat/BallStrip.h"
 
 // The selected ball's bounce. Unlike the appearance and the vanishing, whose frames the
 // turn cycle counts, the bounce is the picture's own business: no rule waits for it or reads
@@ -16,41 +17,34 @@ struct TBounceState {
     bool ChoosingFired = false;
 };
 
-// What a cell shows: nothing, the empty cell, a colour's ball at rest, or one of its 38
-// animation frames.
+// What a cell shows: nothing, the empty cell, or a colour's ball from a cell of its strip;
+// and the sound that starts as the cell is drawn.
 struct TCellPicture {
-    enum class TKind : uint8_t { Nothing, EmptyCell, Still, Frame };
+    enum class TKind : uint8_t { Nothing, EmptyCell, Ball };
     TKind Kind = TKind::Nothing;
     int Colour = 0;
-    int Frame = 0;
+    TStripCell Cell;
+    std::optional<TSound> Sound;
 };
 
-// Frames of a ball strip, in the order they are cut: the bounce, the appearance, the
-// vanishing.
-constexpr int BounceFrames = 12;
-constexpr int AppearFrames = 13;
-constexpr int VanishFrames = 13;
-constexpr int FramesPerColour = BounceFrames + AppearFrames + VanishFrames;
-
 // Picks each cell's picture from the game's state; it never changes the game. The sounds
-// that go with the pictures are asked of the hooks.
+// that go with the pictures come with them, only when sounds are on.
 class TAnimations {
 public:
-    TAnimations(TBounceState& bounce, const TLogic& logic, const TGame& game, TGameHooks& hooks)
-        : State(bounce), Logic(logic), Game(game), Hooks(hooks) {}
+    TAnimations(TBounceState& bounce, const TLogic& logic, const TGame& game)
+        : State(bounce), Logic(logic), Game(game) {}
 
     // The picture of a cell as the board is drawn. Drawing the selected ball advances its
-    // bounce and, once a cycle, plays the choosing sound; the first vanishing frame plays the
-    // deleting sound.
+    // bounce and, once a cycle, brings the choosing sound; the first vanishing frame brings
+    // the deleting sound.
     TCellPicture PictureFor(int column, int row);
 
 private:
     TCellPicture Bounce();
     TCellPicture Appearance(int colour) const;
-    TCellPicture Vanishing();
+    TCellPicture Vanishing() const;
 
     TBounceState& State;
     const TLogic& Logic;
     const TGame& Game;
-    TGameHooks& Hooks;
 };

@@ -38,7 +38,6 @@ TSkinLoad LoadCachedSkin(const TSettingsTarget& target, bool configRefusalTold) 
         return TSkinLoad::ConfigRefused;
     }
     const TSkinData& skin = target.Loader.SkinData();
-    target.Host.SetClientSize(skin.Layout.WindowWidth, skin.Layout.WindowHeight);
     // The pictures keep the names they have in the cache, whatever case "skin.cfg" gives.
     const auto cachePath = [&](TSkinImage image) {
         return TPathText(std::string(TLoader::CacheFolder) +
@@ -91,7 +90,6 @@ TChannelIntervals ChannelIntervals(const TAnimationSpeeds& speeds) {
 }
 
 bool ApplySettings(const TSettingsTarget& target) {
-    target.Host.ShowSettingsInMenu(target.Game);
     if (!LoadSkin(target)) {
         return false;
     }
@@ -99,6 +97,5 @@ bool ApplySettings(const TSettingsTarget& target) {
         target.Game.SoundFiles[sound].Assign(
             SoundFileName(static_cast<TSound>(sound), target.Game.SoundChoices[sound]));
     }
-    target.Host.SetChannelIntervals(ChannelIntervals(target.Game.Speeds));
     return true;
 }

@@ -17,28 +17,17 @@ struct TChannelIntervals {
 // Speed 0 is the slowest, 9 the fastest.
 TChannelIntervals ChannelIntervals(const TAnimationSpeeds& speeds);
 
-// What bringing the settings into effect asks of the main window.
-class TSettingsHost {
-public:
-    virtual ~TSettingsHost() = default;
-    // The check marks of the level and the two game settings.
-    virtual void ShowSettingsInMenu(const TGame& game) = 0;
-    virtual void SetClientSize(int width, int height) = 0;
-    virtual void SetChannelIntervals(const TChannelIntervals& intervals) = 0;
-};
-
 struct TSettingsTarget {
     TGame& Game;
     TLoader& Loader;
     TRenderer& Renderer;
-    TSettingsHost& Host;
     TMessageBoxes& Messages;
 };
 
-// Brings the settings and the current skin into effect: menu marks, the skin (unpacked
-// afresh when the cache is not valid), the window's size, picture paths, sound names,
-// channel intervals and the skin's pictures. The board is drawn afresh by the caller,
-// through the game's rules like every drawing of it. A cached skin that turns out unusable
-// gives way to the default package. False when no usable skin is left: the game must then
-// quit.
+// Brings the settings and the current skin into effect: the skin (unpacked afresh when the
+// cache is not valid), picture paths, the skin's pictures and the sound names. The caller
+// takes the rest from the settings and the loaded skin (the window's size, the menu's marks,
+// the channels' intervals) and draws the board afresh, through the game's rules like every
+// drawing of it. A cached skin that turns out unusable gives way to the default package.
+// False when no usable skin is left: the game must then quit.
 bool ApplySettings(const TSettingsTarget& target);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skinformat/PictureCut.h"
+
 namespace {
 
 // Opaque copy of a picture to (x, y), only where it falls inside `clip`.
@@ -37,21 +39,21 @@ void TRenderer::LoadSkinImages(const TSkinLayout& layout, const TSkinFiles& file
     DrawnValid = false;
 }
 
-void TRenderer::Place(int index, int x, int y, const QImage& picture) {
-    Scene[index] = TCopy{&picture, x, y};
+void TRenderer::Place(int index, const TPixelRect& place, const QImage& picture) {
+    Scene[index] = TCopy{&picture, place.X, place.Y};
 }
 
 const QImage* TRenderer::CellPicture(const TCellPicture& picture) const {
-    const bool colourOk = picture.Colour >= 1 && picture.Colour <= ColourCount;
     switch (picture.Kind) {
         case TCellPicture::TKind::EmptyCell:
             return &Pictures.EmptyCell;
-        case TCellPicture::TKind::Still:
-            return colourOk ? &Pictures.BallStill[picture.Colour] : nullptr;
-        case TCellPicture::TKind::Frame:
-            return colourOk && picture.Frame >= 0 && picture.Frame < FramesPerColour
-                       ? &Pictures.BallFrames[picture.Colour][picture.Frame]
-                       : nullptr;
+        case TCellPicture::TKind::Ball: {
+            const TStripCell cell = picture.Cell;
+            const bool shown = picture.Colour >= 1 && picture.Colour <= ColourCount &&
+                               cell.Column >= 0 && cell.Column < StripColumns && cell.Row >= 0 &&
+                               cell.Row < StripRows;
+            return shown ? &Pictures.Balls[picture.Colour][cell.Row][cell.Column] : nullptr;
+        }
         case TCellPicture::TKind::Nothing:
             break;
     }
@@ -60,67 +62,63 @@ const QImage* TRenderer::CellPicture(const TCellPicture& picture) const {
 
 // Every cell's picture is chosen now, as the animations expect; the score, the preview and
 // the clock are drawn over the fresh board by the calls that follow.
-void TRenderer::DrawCells() {
+TSoundList TRenderer::DrawCells() {
+    TSoundList sounds;
     Scene.fill(TCopy{});
-    Place(0, 0, 0, Pictures.Background);
-    const TSkinLayout& l = Layout;
+    Place(0, {}, Pictures.Background);
     for (int row = 0; row < BoardSize; ++row) {
         for (int column = 0; column < BoardSize; ++column) {
-            const int x = l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX;
-            const int y = l.BoardDrawTop + row * (l.CellHeight + l.CellGapY);
+            const TPixelRect place = CellRect(Layout, column, row);
             const TCellPicture picture = Animations.PictureFor(column, row);
-            Scene[FirstCell + row * BoardSize + column] = TCopy{CellPicture(picture), x, y};
+            Scene[FirstCell + row * BoardSize + column] =
+                TCopy{CellPicture(picture), place.X, place.Y};
+            if (picture.Sound) {
+                sounds.Add(*picture.Sound);
+            }
         }
     }
+    return sounds;
 }
 
 void TRenderer::DrawScore() {
     ScoreText.Clear();
     ScoreText.AppendNumber(Game.Score);
     const int length = static_cast<int>(ScoreText.Size());
-    for (int position = 0; position < ScoreDigits; ++position) {
-        if (length > ScoreDigits) {
+    for (int position = 0; position < ScoreDigitCount; ++position) {
+        if (length > ScoreDigitCount) {
             Scene[FirstScore + position] = TCopy{};
             continue;
         }
-        const int digit = position < ScoreDigits - length
+        const int digit = position < ScoreDigitCount - length
                               ? 0
-                              : ScoreText[position - (ScoreDigits - length)] - '0';
-        Place(FirstScore + position, Layout.ScoreLeft + position * Layout.ScoreDigitStep,
-              Layout.ScoreTop, Pictures.ScoreDigits[digit]);
+                              : ScoreText[position - (ScoreDigitCount - length)] - '0';
+        Place(FirstScore + position, ScoreDigitRect(Layout, position), Pictures.ScoreDigits[digit]);
     }
 }
 
 // A character that is no digit leaves what was drawn at its place.
 void TRenderer::DrawClock() {
-    constexpr std::array<int, ClockDigits> positions{0, 1, 3, 4};  // the third shows a colon
     const std::string_view text = Game.TimeText.View();
-    for (std::size_t i = 0; i < positions.size() && i < text.size(); ++i) {
+    for (std::size_t i = 0; i < ClockDigitPositions.size() && i < text.size(); ++i) {
         if (text[i] >= '0' && text[i] <= '9') {
-            Place(FirstClock + static_cast<int>(i),
-                  Layout.ClockLeft + positions[i] * Layout.ClockDigitStep, Layout.ClockTop,
+            Place(FirstClock + static_cast<int>(i), ClockDigitRect(Layout, ClockDigitPositions[i]),
                   Pictures.ClockDigits[text[i] - '0']);
         }
     }
 }
 
 void TRenderer::DrawPreview() {
-    if (!Game.Next) {
+    if (!Game.NextBallsShown) {
         return;
     }
-    int first = 0;
-    if (Game.Difficulty == DifficultyEasy || Game.Difficulty == DifficultyMedium) {
-        first = Layout.PreviewLeft3;
-    } else if (Game.Difficulty == DifficultyHard) {
-        first = Layout.PreviewLeft4;
-    }
+    const int count = BallsPerSpawn(Game.Difficulty);
     const auto& bank = Logic.Preview.Banks[Logic.NextBank == 0 ? 0 : 1];
     for (int i = 0; i < PreviewBalls; ++i) {
         const int colour = bank[i];
         Scene[FirstPreview + i] = TCopy{};
-        if (i < BallsPerSpawn(Game.Difficulty) && colour >= 1 && colour <= ColourCount) {
-            Place(FirstPreview + i, first + i * Layout.PreviewBallWidth, Layout.PreviewTop,
-                  Pictures.PreviewBalls[PreviewSlots[colour]]);
+        if (i < count && colour >= 1 && colour <= ColourCount) {
+            Place(FirstPreview + i, PreviewBallRect(Layout, count, i),
+                  Pictures.PreviewBalls[PreviewSlotOf(colour)]);
         }
     }
 }

@@ -7,6 +7,8 @@
 
 #include "Animations.h"
 #include "SkinPictures.h"
+#include "rules/Outcome.h"
+#include "skinformat/BoardGeometry.h"
 
 // Draws the game into the back buffer, the picture of the whole client area that the main
 // window shows. Nothing is ever drawn on the window itself, and nothing of the game changes
@@ -24,8 +26,9 @@ public:
     void LoadSkinImages(const TSkinLayout& layout, const TSkinFiles& files,
                         std::string_view clockDigitsPath);
 
-    // The background and the 81 cells: the board's picture starts afresh.
-    void DrawCells();
+    // The background and the 81 cells: the board's picture starts afresh. The sounds the
+    // cells' animations bring, in the order the cells were drawn.
+    [[nodiscard]] TSoundList DrawCells();
     // Five digits with leading zeros; a score of more digits is not shown.
     void DrawScore();
     // The next balls' colours, when the player keeps them shown.
@@ -51,18 +54,17 @@ private:
     };
 
     static constexpr int CellCopies = BoardSize * BoardSize;
-    static constexpr int ScoreDigits = 5;
-    static constexpr int PreviewBalls = 4;
-    static constexpr int ClockDigits = 4;
+    static constexpr int PreviewBalls = PreviewSize;
+    static constexpr int ClockDigits = static_cast<int>(ClockDigitPositions.size());
     static constexpr int FirstCell = 1;
     static constexpr int FirstScore = FirstCell + CellCopies;
-    static constexpr int FirstPreview = FirstScore + ScoreDigits;
+    static constexpr int FirstPreview = FirstScore + ScoreDigitCount;
     static constexpr int FirstClock = FirstPreview + PreviewBalls;
     static constexpr int SceneCopies = FirstClock + ClockDigits;
     using TScene = std::array<TCopy, SceneCopies>;
 
     const QImage* CellPicture(const TCellPicture& picture) const;
-    void Place(int index, int x, int y, const QImage& picture);
+    void Place(int index, const TPixelRect& place, const QImage& picture);
     // Brings the back buffer's pixels up to the scene.
     void Compose() const;
 

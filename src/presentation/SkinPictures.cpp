@@ -5,6 +5,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Latin1.h"
+#include "skinformat/PictureCut.h"
 
 TPictureError::TPictureError(std::string_view gamePath)
     : std::runtime_error("Cannot load the picture \"" + std::string(gamePath) +
@@ -49,7 +50,8 @@ QImage LoadPicture(std::string_view gamePath, TSkinImage role) {
 // picture, which lives as long as any of its pieces. Copying the pieces out cost as much
 // time at start-up as decoding the pictures. A piece reaching outside the picture is copied,
 // and comes out black there, as a cut of a too small picture should.
-QImage Cut(const QImage& source, int x, int y, int width, int height) {
+QImage Cut(const QImage& source, const TPixelRect& place) {
+    const auto [x, y, width, height] = place;
     if (width <= 0 || height <= 0) {
         return {};
     }
@@ -79,37 +81,30 @@ void LoadSkinImages(TSkinPictures& pictures, const TSkinLayout& layout, const TS
     }
     const QImage previewBalls = LoadPicture(files.PreviewBalls.View(), TSkinImage::PreviewBalls);
 
-    const int width = layout.CellWidth;
-    const int height = layout.CellHeight;
     for (int strip = 0; strip < ColourCount; ++strip) {
-        const int colour = StripColours[strip];
-        pictures.BallStill[colour] = Cut(strips[strip], 12 * width, 0, width, height);
-    }
-    for (int strip = 0; strip < ColourCount; ++strip) {
-        auto& frames = pictures.BallFrames[StripColours[strip]];
-        int entry = 0;
-        for (int row = 0; row < 3; ++row) {
-            const int columns = row == 0 ? BounceFrames : AppearFrames;
-            for (int column = 0; column < columns; ++column) {
-                frames[entry++] = Cut(strips[strip], column * width, row * height, width, height);
+        const auto role = static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + strip);
+        TSkinPictures::TStrip& balls = pictures.Balls[StripColours[strip]];
+        for (int row = 0; row < StripRows; ++row) {
+            for (int column = 0; column < StripColumns; ++column) {
+                balls[row][column] = Cut(strips[strip], PieceRect(role, layout, column, row));
             }
         }
     }
     for (int digit = 0; digit < 10; ++digit) {
-        pictures.ScoreDigits[digit] = Cut(scoreDigits, digit * layout.ScoreDigitWidth, 0,
-                                          layout.ScoreDigitWidth, layout.ScoreDigitHeight);
+        pictures.ScoreDigits[digit] =
+            Cut(scoreDigits, PieceRect(TSkinImage::ScoreDigits, layout, digit, 0));
     }
     for (int digit = 0; digit < 10; ++digit) {
-        pictures.ClockDigits[digit] = Cut(clockDigits, digit * layout.ClockDigitWidth, 0,
-                                          layout.ClockDigitWidth, layout.ClockDigitHeight);
+        pictures.ClockDigits[digit] =
+            Cut(clockDigits, PieceRect(TSkinImage::ClockDigits, layout, digit, 0));
     }
     for (int slot = 0; slot < ColourCount; ++slot) {
-        pictures.PreviewBalls[slot] = Cut(previewBalls, slot * layout.PreviewBallWidth, 0,
-                                          layout.PreviewBallWidth, layout.PreviewBallHeight);
+        pictures.PreviewBalls[slot] =
+            Cut(previewBalls, PieceRect(TSkinImage::PreviewBalls, layout, slot, 0));
     }
     // Only the top-left cell of the empty cell picture is drawn: more would spill over the
     // neighbouring cells.
-    pictures.EmptyCell =
-        Cut(LoadPicture(files.EmptyCell.View(), TSkinImage::EmptyCell), 0, 0, width, height);
+    pictures.EmptyCell = Cut(LoadPicture(files.EmptyCell.View(), TSkinImage::EmptyCell),
+                             PieceRect(TSkinImage::EmptyCell, layout, 0, 0));
     pictures.Background = LoadPicture(files.Background.View(), TSkinImage::Background);
 }

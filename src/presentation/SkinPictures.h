@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "Animations.h"
 #include "rules/GameState.h"
+#include "skinformat/BallStrip.h"
 #include "skinformat/SkinConfig.h"
 
 // A skin picture that cannot be loaded. Its text names the file.
@@ -22,19 +22,15 @@ public:
 // that drawing a cell is a single rectangle copy. A piece shares the pixels of the picture it
 // was cut from.
 struct TSkinPictures {
+    using TStrip = std::array<std::array<QImage, StripColumns>, StripRows>;  // [row][column]
+
     QImage Background;
     QImage EmptyCell;
-    std::array<QImage, ColourCount + 1> BallStill;  // indexed by colour 1 to 6
-    std::array<std::array<QImage, FramesPerColour>, ColourCount + 1> BallFrames;
+    std::array<TStrip, ColourCount + 1> Balls;  // indexed by colour 1 to 6
     std::array<QImage, 10> ScoreDigits;
     std::array<QImage, 10> ClockDigits;
     std::array<QImage, ColourCount> PreviewBalls;  // indexed by slot
 };
-
-// The colour each ball strip feeds, in the order the skin lists the strips, and the preview
-// slot that shows each colour.
-constexpr std::array<int, ColourCount> StripColours{1, 3, 2, 5, 4, 6};
-constexpr std::array<int, ColourCount + 1> PreviewSlots{-1, 0, 2, 1, 3, 4, 5};
 
 // Loads the skin's pictures from the cache and cuts them. A picture that cannot be loaded,
 // or that is larger than a skin can use in its place (MaxPictureSize), throws TPictureError

@@ -40,7 +40,7 @@ TCaptionText CaptionFor(const TGame& game) {
 
 // A saved game may hold any 32-bit clock and level target. Each step is taken in 64 bits,
 // and what is stored back always fits 32 bits, so the clock goes on from any loaded value.
-void TGameClock::ClockTick() {
+TOutcome TGameClock::ClockTick() {
     int64_t minutes = Game.Minutes;
     int64_t seconds = Game.Seconds;
     if (Game.GameMode == ModeClassic) {
@@ -62,12 +62,16 @@ void TGameClock::ClockTick() {
         // instead of counting on into negative minutes.
         if (minutes < 0 || (minutes == 0 && seconds == 0)) {
             SetClock(0, 0);
-            EndLevel();
-        } else {
-            SetClock(minutes, seconds);
+            const TOutcome outcome = EndLevel();
+            if (!outcome.GameOver) {
+                ShowTime();
+            }
+            return outcome;
         }
+        SetClock(minutes, seconds);
     }
     ShowTime();
+    return {};
 }
 
 void TGameClock::StartNewGame() {
@@ -86,10 +90,10 @@ void TGameClock::ShowTime() {
     Game.TimeText = TimeTextFor(Game.Minutes, Game.Seconds);
 }
 
-void TGameClock::UpdateCaption() {
-    if (const TCaptionText caption = CaptionFor(Game); !caption.Empty()) {
-        Hooks.ShowCaption(caption.View());
-    }
+TOutcome TGameClock::UpdateCaption() const {
+    TOutcome outcome;
+    outcome.CaptionChanged = !CaptionFor(Game).Empty();
+    return outcome;
 }
 
 bool TGameClock::FillEmptyTimeText() {
@@ -109,11 +113,13 @@ void TGameClock::SetClock(int64_t minutes, int64_t seconds) {
     Game.Seconds = static_cast<int32_t>(seconds);
 }
 
-void TGameClock::EndLevel() {
+TOutcome TGameClock::EndLevel() {
     const int32_t target = EffectiveLevelTarget(Game);
     if (Game.Score < static_cast<uint32_t>(target)) {
-        Hooks.GameOver();
-        return;
+        Game.GameOver = true;
+        TOutcome outcome;
+        outcome.GameOver = true;
+        return outcome;
     }
     Game.Minutes = LevelMinutes;
     Game.Seconds = 0;
@@ -121,6 +127,7 @@ void TGameClock::EndLevel() {
     // Past the largest 32-bit target the levels go on at that target.
     Game.LevelTarget = static_cast<int32_t>(
         std::min<int64_t>(int64_t{target} + TargetStep, std::numeric_limits<int32_t>::max()));
-    UpdateCaption();
-    Turns.RestartBoard();
+    TOutcome outcome = UpdateCaption();
+    outcome += Turns.RestartBoard();
+    return outcome;
 }

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "GameHooks.h"
 #include "GameState.h"
+#include "Outcome.h"
 #include "TurnCycle.h"
 
 using TCaptionText = TText<48>;
@@ -31,11 +31,12 @@ public:
     static constexpr int32_t FirstTarget = 100;
     static constexpr int32_t TargetStep = 25;
 
-    TGameClock(TGame& game, TTurnCycle& turns, TGameHooks& hooks)
-        : Game(game), Turns(turns), Hooks(hooks) {}
+    TGameClock(TGame& game, TTurnCycle& turns) : Game(game), Turns(turns) {}
 
-    // One second of the game clock.
-    void ClockTick();
+    // One second of the game clock. A Time-trial level that ends below its target ends the
+    // game on its last second: the clock text still shows the second before 00:00, which the
+    // leaders table records.
+    TOutcome ClockTick();
     // A new game's clock, by mode: Classic from 00:00, Time-trial at 05:00 for the first
     // level's target; a mode the game does not know keeps the clock it has.
     void StartNewGame();
@@ -43,7 +44,7 @@ public:
     void ShowTime();
     // The window's caption names the mode and the level; a mode the game does not know
     // leaves it as it is.
-    void UpdateCaption();
+    TOutcome UpdateCaption() const;
     // At every drawing of the clock: a clock text that nothing has set yet takes the mode's
     // starting time, "0000" or "0500" (any other mode leaves it empty). True when the text was
     // empty: the clock is then not drawn this time.
@@ -52,9 +53,8 @@ public:
 private:
     // Every value the clock stores fits 32 bits; the steps leading to it are taken in 64.
     void SetClock(int64_t minutes, int64_t seconds);
-    void EndLevel();
+    TOutcome EndLevel();
 
     TGame& Game;
     TTurnCycle& Turns;
-    TGameHooks& Hooks;
 };

@@ -1,47 +1,55 @@
 #include "GameRules.h"
 
-void TGameRules::NewGame() {
+TOutcome TGameRules::NewGame() {
     Clock.StartNewGame();
-    Clock.UpdateCaption();
+    TOutcome outcome = Clock.UpdateCaption();
     Game.Score = 0;
-    Turns.RestartBoard();
+    outcome += Turns.RestartBoard();
+    outcome.NewGame = true;
+    return outcome;
 }
 
-void TGameRules::ContinueLoadedGame() {
+TOutcome TGameRules::ContinueLoadedGame() {
     Turns.Interrupt();
-    Clock.UpdateCaption();
-    RedrawBoard();
+    TOutcome outcome = Clock.UpdateCaption();
+    outcome.Redraw = true;
+    return outcome;
 }
 
-void TGameRules::ContinueAutosavedGame() {
+TOutcome TGameRules::ContinueAutosavedGame() {
     Turns.Interrupt();
     Turns.FreshPreview();
     Clock.ShowTime();
-    Clock.UpdateCaption();
-    RedrawBoard();
+    TOutcome outcome = Clock.UpdateCaption();
+    outcome.Redraw = true;
+    return outcome;
 }
 
 // The turn's channels draw the board after their step; the Choosing channel's firing is the
 // picture alone, in which the selected ball's bounce advances. The clock's second draws
 // nothing: the loop draws the clock on every pass.
-void TGameRules::FireChannel(TChannel channel) {
+TOutcome TGameRules::FireChannel(TChannel channel) {
+    TOutcome outcome;
+    if (Game.GameOver) {
+        return outcome;
+    }
     switch (channel) {
         case TChannel::Moving:
-            Turns.AdvanceMove();
+            outcome = Turns.AdvanceMove();
             break;
         case TChannel::Appearance:
-            Turns.AdvanceAppearance();
+            outcome = Turns.AdvanceAppearance();
             break;
         case TChannel::Deleting:
-            Turns.AdvanceDeletion();
+            outcome = Turns.AdvanceDeletion();
             break;
         case TChannel::Choosing:
             break;
         case TChannel::Clock:
-            Clock.ClockTick();
-            return;
+            return Clock.ClockTick();
     }
-    RedrawBoard();
+    outcome.Redraw = true;
+    return outcome;
 }
 
 // The score's overflow cannot wait for this redraw: the redraw that scored already met it.
@@ -56,33 +64,17 @@ bool TGameRules::ChoosingChangesNothing() const {
     return true;
 }
 
-// A score that needs a sixth digit starts a new game at the redraw that would show it: that
-// picture keeps the finished game's cells, shows no score and already announces the new
-// game's balls. Every redraw of the board, whoever asks for it, comes through here.
-void TGameRules::RedrawBoard() {
-    Hooks.DrawCells();
-    if (!RestartOnScoreOverflow()) {
-        Hooks.DrawScore();
-    }
-    Hooks.DrawPreview();
-}
-
-// The clock text nothing has set yet is filled in the drawing that finds it empty, and shown
-// from the next one on.
-void TGameRules::RedrawClock() {
-    if (!Clock.FillEmptyTimeText()) {
-        Hooks.DrawClock();
-    }
-}
-
 // The score shows five digits. A score of seven digits or more, which only a hand-made saved
 // game holds, is not shown and ends nothing.
-bool TGameRules::RestartOnScoreOverflow() {
+TOutcome TGameRules::BeforeScoreDrawn() {
     constexpr uint32_t SixDigits = 100000;
     constexpr uint32_t SevenDigits = 1000000;
     if (Game.Score < SixDigits || Game.Score >= SevenDigits) {
-        return false;
+        return {};
     }
-    NewGame();
-    return true;
+    return NewGame();
+}
+
+bool TGameRules::BeforeClockDrawn() {
+    return !Clock.FillEmptyTimeText();
 }

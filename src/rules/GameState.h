@@ -101,16 +101,19 @@ struct TSkinFiles {
 // The game record: the running game's numbers and the player's settings.
 struct TGame {
     bool InputEnabled = false;
+    // The game has ended: the board filled up, or a Time-trial level ended below its
+    // target. It stays over until the next game begins.
+    bool GameOver = false;
     uint32_t Difficulty = 0;
     int32_t GameMode = 0;
     bool Autosave = false;
     bool Autoload = false;
-    // The player sees the colours of the next balls.
-    bool Next = false;
+    // The player sees the colours of the next balls ("Next=" in the settings file).
+    bool NextBallsShown = false;
     TAnimationSpeeds Speeds;
     std::array<int32_t, SoundEventCount> SoundChoices{};  // indexed by TSound
-    // Sounds are played.
-    bool Enable = false;
+    // Sounds are played ("Enable=" in the settings file).
+    bool SoundsOn = false;
     TSkinFiles SkinFiles;
     std::array<TPathText, SoundEventCount> SoundFiles;  // indexed by TSound
     uint32_t Score = 0;

@@ -3,27 +3,29 @@
 #include "LineDetection.h"
 #include "PathSearch.h"
 
-TPressOutcome TTurnCycle::PressCell(int column, int row) {
-    if (!Game.InputEnabled || !IsOnBoard(column, row) || IsLiftPending()) {
-        return TPressOutcome::Ignored;
+// A game that is over takes no press until the next game begins.
+TOutcome TTurnCycle::PressCell(int column, int row) {
+    TOutcome outcome;
+    if (!Game.InputEnabled || Game.GameOver || !IsOnBoard(column, row) || IsLiftPending()) {
+        return outcome;
     }
     const TSelection& selection = Logic.Selection;
     if (Logic.Board[column][row] == 0) {
         const bool selected = Logic.CellMarks[selection.Column][selection.Row] == MarkSelected;
         if (!selected || IsWalking()) {
-            return TPressOutcome::Ignored;
+            return outcome;
         }
         if (FindPath(Logic, selection.Column, selection.Row, column, row)) {
-            Hooks.SetChannelEnabled(TChannel::Moving, true);
-            return TPressOutcome::MoveAccepted;
+            Channels.Set(TChannel::Moving, true);
+            outcome.Press = TPress::MoveAccepted;
+            return outcome;
         }
-        if (Game.Enable) {
-            Hooks.PlaySound(TSound::Error);
-        }
-        return TPressOutcome::Blocked;
+        AddSound(outcome, TSound::Error);
+        outcome.Press = TPress::Blocked;
+        return outcome;
     }
     if (Logic.CellMarks[column][row] != MarkNone || IsWalkingBall(column, row)) {
-        return TPressOutcome::Ignored;
+        return outcome;
     }
     for (auto& marks : Logic.CellMarks) {
         for (auto& mark : marks) {
@@ -34,14 +36,22 @@ TPressOutcome TTurnCycle::PressCell(int column, int row) {
     }
     Logic.CellMarks[column][row] = MarkSelected;
     Logic.Selection = {Logic.Board[column][row], column, row};
-    Hooks.SetChannelEnabled(TChannel::Choosing, true);
-    return TPressOutcome::Selected;
+    Channels.Set(TChannel::Choosing, true);
+    outcome.Press = TPress::Selected;
+    return outcome;
+}
+
+// The sound switch is tested here, before a sound is asked for.
+void TTurnCycle::AddSound(TOutcome& outcome, TSound sound) const {
+    if (Game.SoundsOn) {
+        outcome.Sounds.Add(sound);
+    }
 }
 
 // While the Moving channel runs a ball walks, or is about to: a second target would rewrite
 // the path under it, so targets wait until it has arrived.
 bool TTurnCycle::IsWalking() const {
-    return Hooks.IsChannelEnabled(TChannel::Moving);
+    return Channels.IsOn(TChannel::Moving);
 }
 
 // Between an accepted move and its first step the selection still names the ball to lift:
@@ -58,7 +68,8 @@ bool TTurnCycle::IsWalkingBall(int column, int row) const {
            Logic.PathGrid[column + 1][row + 1] == Logic.MoveStep + 1;
 }
 
-void TTurnCycle::AdvanceMove() {
+TOutcome TTurnCycle::AdvanceMove() {
+    TOutcome outcome;
     if (Logic.MoveStarting) {
         Logic.ClearMarks();
         TracePath(Logic);
@@ -71,9 +82,7 @@ void TTurnCycle::AdvanceMove() {
             for (int row = 0; row < BoardSize; ++row) {
                 const int32_t value = Logic.PathGrid[column + 1][row + 1];
                 if (value == step) {
-                    if (Game.Enable) {
-                        Hooks.PlaySound(TSound::Moving);
-                    }
+                    AddSound(outcome, TSound::Moving);
                     Logic.Board[column][row] = static_cast<int16_t>(Logic.MovingColour);
                 } else if (value == step + 1) {
                     Logic.Board[column][row] = 0;
@@ -82,16 +91,18 @@ void TTurnCycle::AdvanceMove() {
         }
         Logic.MoveStep = step - 1;
         if (Logic.MoveStep < 0) {
-            Arrive();
+            outcome += Arrive();
         }
     }
+    return outcome;
 }
 
-void TTurnCycle::Arrive() {
-    Hooks.SetChannelEnabled(TChannel::Moving, false);
+TOutcome TTurnCycle::Arrive() {
+    TOutcome outcome;
+    Channels.Set(TChannel::Moving, false);
     const int result = DetectLine(Logic, Game.Difficulty);
     if (result == 0) {
-        SpawnBalls();
+        outcome += SpawnBalls();
     } else {
         Game.Score += LinePoints(result);
         StartDeletion();
@@ -101,14 +112,16 @@ void TTurnCycle::Arrive() {
         }
     }
     Logic.MoveStarting = true;
+    return outcome;
 }
 
 void TTurnCycle::StartDeletion() {
     Logic.DeleteFrame = 0;
-    Hooks.SetChannelEnabled(TChannel::Deleting, true);
+    Channels.Set(TChannel::Deleting, true);
 }
 
-void TTurnCycle::SpawnBalls() {
+TOutcome TTurnCycle::SpawnBalls() {
+    TOutcome outcome;
     TPreview& preview = Logic.Preview;
     for (int i = 0; i < PreviewSize; ++i) {
         preview.Columns[i] = Random.DrawCoordinate();
@@ -136,71 +149,79 @@ void TTurnCycle::SpawnBalls() {
         }
     }
     if (Logic.IsBoardFull()) {
-        Hooks.GameOver();
+        Game.GameOver = true;
+        outcome.GameOver = true;
+        return outcome;
     }
     Logic.AppearFrame = 0;
-    Hooks.SetChannelEnabled(TChannel::Appearance, true);
+    Channels.Set(TChannel::Appearance, true);
+    return outcome;
 }
 
 // The last frame ends the animation before the board is drawn: the ended cells then show
 // the ball at rest or the empty cell, as the last frame's own pictures would. When a move's
 // first step has already cleared the marks, nothing is left to show or end: the channel
 // stops without the end's line check and autosave, which the move's own arrival brings.
-void TTurnCycle::AdvanceAppearance() {
+TOutcome TTurnCycle::AdvanceAppearance() {
     Logic.AppearFrame =
         static_cast<int16_t>(Logic.AppearFrame < LastAppearFrame ? Logic.AppearFrame + 1 : 0);
     if (Logic.AppearFrame == LastAppearFrame) {
         if (Logic.HasMark(MarkAppearing)) {
-            EndAppearance();
-        } else {
-            Hooks.SetChannelEnabled(TChannel::Appearance, false);
-            Logic.AppearFrame = 0;
+            return EndAppearance();
         }
+        Channels.Set(TChannel::Appearance, false);
+        Logic.AppearFrame = 0;
     }
+    return {};
 }
 
-void TTurnCycle::AdvanceDeletion() {
+TOutcome TTurnCycle::AdvanceDeletion() {
     Logic.DeleteFrame =
         static_cast<int16_t>(Logic.DeleteFrame < LastDeleteFrame ? Logic.DeleteFrame + 1 : 1);
     if (Logic.DeleteFrame == LastDeleteFrame) {
         if (Logic.HasMark(MarkDeleting)) {
-            EndDeletion();
-        } else {
-            Hooks.SetChannelEnabled(TChannel::Deleting, false);
-            Logic.DeleteFrame = 1;
+            return EndDeletion();
         }
+        Channels.Set(TChannel::Deleting, false);
+        Logic.DeleteFrame = 1;
     }
+    return {};
 }
 
-void TTurnCycle::EndAppearance() {
-    Hooks.SetChannelEnabled(TChannel::Appearance, false);
+TOutcome TTurnCycle::EndAppearance() {
+    Channels.Set(TChannel::Appearance, false);
     Logic.ClearTransientMarks();
     if (DetectLine(Logic, Game.Difficulty) > 0) {
         StartDeletion();
     } else {
         Game.InputEnabled = true;
     }
-    Hooks.Autosave();
     Logic.AppearFrame = 0;
+    TOutcome outcome;
+    outcome.Autosave = true;
+    return outcome;
 }
 
-void TTurnCycle::EndDeletion() {
+TOutcome TTurnCycle::EndDeletion() {
     Logic.ClearTransientMarks();
-    Hooks.SetChannelEnabled(TChannel::Deleting, false);
+    Channels.Set(TChannel::Deleting, false);
     Game.InputEnabled = true;
     Logic.DeleteFrame = 1;
-    Hooks.Autosave();
+    TOutcome outcome;
+    outcome.Autosave = true;
+    return outcome;
 }
 
 void TTurnCycle::CancelMove() {
-    Hooks.SetChannelEnabled(TChannel::Moving, false);
+    Channels.Set(TChannel::Moving, false);
     Logic.MoveStarting = true;
 }
 
 void TTurnCycle::Interrupt() {
     Game.InputEnabled = true;
-    Hooks.SetChannelEnabled(TChannel::Deleting, false);
-    Hooks.SetChannelEnabled(TChannel::Choosing, false);
+    Game.GameOver = false;
+    Channels.Set(TChannel::Deleting, false);
+    Channels.Set(TChannel::Choosing, false);
     CancelMove();
     Logic.ClearMarks();
 }
@@ -215,9 +236,9 @@ void TTurnCycle::FreshPreview() {
     Logic.NextBank = 0;
 }
 
-void TTurnCycle::RestartBoard() {
+TOutcome TTurnCycle::RestartBoard() {
     Interrupt();
     Logic.ClearBoard();
     FreshPreview();
-    SpawnBalls();
+    return SpawnBalls();
 }

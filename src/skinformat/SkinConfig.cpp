@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "PictureCut.h"
+
 namespace {
 
 constexpr std::array<std::string_view, TSkinLayout::Count> LayoutNames{
@@ -161,19 +163,11 @@ TLayoutRange LayoutRange(int index) {
 }
 
 TPictureLimit MaxPictureSize(TSkinImage image) {
-    switch (image) {
-        case TSkinImage::Background:
-            return {MaxWindowSide, MaxWindowSide};
-        case TSkinImage::EmptyCell:
-            return {MaxPieceSide, MaxPieceSide};
-        case TSkinImage::ScoreDigits:
-        case TSkinImage::ClockDigits:
-            return {10 * MaxPieceSide, MaxPieceSide};
-        case TSkinImage::PreviewBalls:
-            return {6 * MaxPieceSide, MaxPieceSide};
-        default:
-            return {13 * MaxPieceSide, 3 * MaxPieceSide};
+    if (image == TSkinImage::Background) {
+        return {MaxWindowSide, MaxWindowSide};
     }
+    const TPieceGrid grid = PieceGrid(image);
+    return {grid.Columns * MaxPieceSide, grid.Rows * MaxPieceSide};
 }
 
 TSkinConfigResult ParseSkinConfig(std::string_view text) {

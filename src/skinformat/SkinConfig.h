@@ -88,10 +88,9 @@ inline constexpr int32_t MaxPieceSide = 128;
 inline constexpr int32_t MaxOffset = 4096;
 TLayoutRange LayoutRange(int index);
 
-// The largest picture a skin can use for each role: what the game cuts from it at the
-// largest layout (13 x 3 cells for a ball strip, ten digits, six preview balls, one cell)
-// or, for the background, the largest window. The game refuses a larger picture before it
-// reads the picture's pixels.
+// The largest picture a skin can use for each role: the grid of pieces the game cuts from
+// it (PieceGrid) at the largest piece or, for the background, the largest window. The game
+// refuses a larger picture before it reads the picture's pixels.
 struct TPictureLimit {
     int32_t Width;
     int32_t Height;

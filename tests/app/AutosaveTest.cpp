@@ -16,7 +16,7 @@ TEST(Autosave, AFailureIsToldOnceUntilAnAutosaveHasWorkedAgain) {
     app.Start();
     std::string report;
     app.Messages.WhenShown = [&] {
-        report += app.World->Logic.AppearFrame == 0 ? "after the turn: " : "mid-turn: ";
+        report += app.Logic().AppearFrame == 0 ? "after the turn: " : "mid-turn: ";
     };
     const std::string told = "after the turn: Can not autosave game to\n" +
                              (std::filesystem::current_path() / "Saves/Autosave.lsv").string() +
@@ -37,16 +37,16 @@ TEST(Autosave, AFailureIsToldOnceUntilAnAutosaveHasWorkedAgain) {
         app.PressCell(0, 0);
         app.PressCell(0, 3);
         ASSERT_TRUE(app.PassUntil([&] {
-            const TTickScheduler& scheduler = app.World->Scheduler;
-            return !scheduler.IsEnabled(TChannel::Moving) &&
-                   !scheduler.IsEnabled(TChannel::Appearance) && app.World->Game.InputEnabled;
+            const TChannelSwitches& channels = app.Channels();
+            return !channels.IsOn(TChannel::Moving) && !channels.IsOn(TChannel::Appearance) &&
+                   app.Game().InputEnabled;
         }));
         for (const auto& shown : app.Messages.Shown) {
             report += shown.Text + "\n";
         }
         app.Messages.Shown.clear();
-        const bool kept = app.Folder.Read("Saves\\Autosave.lsv") ==
-                          EncodeSavedGame(app.World->Logic, app.World->Game);
+        const bool kept =
+            app.Folder.Read("Saves\\Autosave.lsv") == EncodeSavedGame(app.Logic(), app.Game());
         report += kept ? "kept\n" : "not kept\n";
         expected += message + (writable ? "kept\n" : "not kept\n");
     }

@@ -11,6 +11,7 @@
 #include "support/FakePlatform.h"
 #include "support/GameFolder.h"
 #include "support/TestSkin.h"
+#include "support/WorldInside.h"
 
 // The whole game in a temporary game folder: the solid test skin in the cache, settings
 // written as the test wants them, fakes for the desktop, and a loop driven pass by pass on
@@ -25,26 +26,32 @@ public:
     static TGame DefaultSettings() {
         TGame game;
         game.Difficulty = DifficultyMedium;
-        game.Next = true;
+        game.NextBallsShown = true;
         game.Speeds = {5, 5, 5, 5};
-        game.Enable = true;
+        game.SoundsOn = true;
         return game;
     }
 
     // Start-up as the game does it, then the window shown and the loop started.
     void Start() {
-        World = std::make_unique<TGameWorld>(Platform);
-        World->Random.Seed(2005);
-        Window = std::make_unique<TForm1>(*World);
-        ASSERT_TRUE(ReadSettingsFile(World->Game, Messages));
+        World = std::make_unique<TGameWorld>(Platform, 2005);
+        Window = std::make_unique<TMainWindow>(*World, Platform);
+        ASSERT_TRUE(World->ReadSettings());
         ASSERT_TRUE(Window->ApplySettings());
-        World->Rules.NewGame();
+        Window->StartFirstGame();
         Window->show();
         Window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
-        Loop = std::make_unique<TMainLoop>(*World, *Window);
+        Loop = std::make_unique<TMainLoop>(*World, *Window, Ticks);
         Loop->Start();
     }
+
+    // The game's parts, as the tests set them up and look at them.
+    TLogic& Logic() const { return TWorldInside::Logic(*World); }
+    TGame& Game() const { return TWorldInside::Game(*World); }
+    TChannelSwitches& Channels() const { return TWorldInside::Channels(*World); }
+    TBounceState& Bounce() const { return TWorldInside::Bounce(*World); }
+    const TSkinLayout& Layout() const { return TWorldInside::Loader(*World).SkinData().Layout; }
 
     // Passes until the condition holds; false when it never did within the passes allowed.
     template <typename Condition>
@@ -73,7 +80,7 @@ public:
 
     // A press on a cell's picture, with the given mouse button.
     void PressCell(int column, int row, Qt::MouseButton button = Qt::LeftButton) {
-        const TSkinLayout& l = World->Loader.SkinData().Layout;
+        const TSkinLayout& l = Layout();
         const QPoint point(l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX + 3,
                            l.BoardDrawTop + row * (l.CellHeight + l.CellGapY) + 3);
         QTest::mousePress(&Window->View(), button, Qt::NoModifier, point);
@@ -81,10 +88,10 @@ public:
 
     // Empties the board and puts balls where the rows say.
     void SetUpBoard(const std::array<const char*, BoardSize>& rows) {
-        SetBoard(World->Logic, rows);
-        World->Logic.ClearMarks();
-        World->Game.InputEnabled = true;
-        World->Scheduler.SetEnabled(TChannel::Appearance, false);
+        SetBoard(Logic(), rows);
+        Logic().ClearMarks();
+        Game().InputEnabled = true;
+        Channels().Set(TChannel::Appearance, false);
     }
 
     TGameFolder Folder;
@@ -96,6 +103,6 @@ public:
     TGameFolders Folders = TGameFolders::Portable(Folder.Root);
     TPlatform Platform{Ticks, Messages, Dialogs, Desktop, Sound, Folders};
     std::unique_ptr<TGameWorld> World;
-    std::unique_ptr<TForm1> Window;
+    std::unique_ptr<TMainWindow> Window;
     std::unique_ptr<TMainLoop> Loop;
 };

@@ -14,6 +14,9 @@
 #include "dialogs/OptionsBox.h"
 #include "persistence/LeadersFile.h"
 #include "persistence/SavedGame.h"
+#include "skinformat/BoardGeometry.h"
+#include "skinformat/PictureCut.h"
+#include "support/LeadersTableText.h"
 #include "support/ModalDriver.h"
 
 namespace {
@@ -34,17 +37,17 @@ std::string SavedLevelThree() {
 }
 
 void ExpectLevelThreeLoaded(TGameApp& app) {
-    const TGameWorld& world = *app.World;
-    EXPECT_EQ(world.Logic.Board[0][0], 1);
-    EXPECT_EQ(world.Logic.Board[8][8], 6);
-    EXPECT_EQ(CountBalls(world.Logic), 4);
-    EXPECT_EQ(CountMarks(world.Logic, MarkNone), 81);
-    EXPECT_EQ(world.Game.Score, 77U);
-    EXPECT_EQ(world.Game.Difficulty, DifficultyHard);
+    const TLogic& logic = app.Logic();
+    EXPECT_EQ(logic.Board[0][0], 1);
+    EXPECT_EQ(logic.Board[8][8], 6);
+    EXPECT_EQ(CountBalls(logic), 4);
+    EXPECT_EQ(CountMarks(logic, MarkNone), 81);
+    EXPECT_EQ(app.Game().Score, 77U);
+    EXPECT_EQ(app.Game().Difficulty, DifficultyHard);
     EXPECT_EQ(app.Window->windowTitle(), "Vyx Zeziz - Time-trial [Level 3]");
-    EXPECT_TRUE(world.Game.InputEnabled);
+    EXPECT_TRUE(app.Game().InputEnabled);
     for (TChannel channel : {TChannel::Moving, TChannel::Deleting, TChannel::Choosing}) {
-        EXPECT_FALSE(world.Scheduler.IsEnabled(channel));
+        EXPECT_FALSE(app.Channels().IsOn(channel));
     }
 }
 
@@ -54,19 +57,19 @@ TEST(GameFlow, AutoloadResumesTheAutosaveWithAFreshPreview) {
     TGameApp app(settings);
     app.Folder.Write("Saves\\Autosave.lsv", SavedLevelThree());
     app.Start();
-    app.World->Logic.Preview.Banks[0] = {0, 0, 0, 0};
-    app.World->AutoloadGame();
+    app.Logic().Preview.Banks[0] = {0, 0, 0, 0};
+    app.Window->StartFirstGame();
     ExpectLevelThreeLoaded(app);
-    EXPECT_EQ(app.World->Game.TimeText, "0307");
-    EXPECT_EQ(app.World->Logic.NextBank, 0);
-    for (int colour : app.World->Logic.Preview.Banks[0]) {
+    EXPECT_EQ(app.Game().TimeText, "0307");
+    EXPECT_EQ(app.Logic().NextBank, 0);
+    for (int colour : app.Logic().Preview.Banks[0]) {
         EXPECT_TRUE(colour >= 1 && colour <= 6) << "a fresh first bank";
     }
 
     std::filesystem::remove(app.Folder.Path("Saves\\Autosave.lsv"));
-    app.World->AutoloadGame();
-    EXPECT_EQ(CountBalls(app.World->Logic), 4) << "without an autosave: a new game on Hard";
-    EXPECT_EQ(app.World->Game.Score, 0U);
+    app.Window->StartFirstGame();
+    EXPECT_EQ(CountBalls(app.Logic()), 4) << "without an autosave: a new game on Hard";
+    EXPECT_EQ(app.Game().Score, 0U);
 }
 
 TEST(GameFlow, LoadCommandReplacesTheGameAndKeepsThePreview) {
@@ -74,17 +77,17 @@ TEST(GameFlow, LoadCommandReplacesTheGameAndKeepsThePreview) {
     app.Folder.Write("Saves\\level3.lsv", SavedLevelThree());
     app.Start();
     app.PressCell(0, 0);
-    const TPreview preview = app.World->Logic.Preview;
+    const TPreview preview = app.Logic().Preview;
     app.Dialogs.Answer = "Saves/level3.lsv";
-    app.Window->findChild<QAction*>("N3")->trigger();
+    app.Window->findChild<QAction*>("LoadAction")->trigger();
     ExpectLevelThreeLoaded(app);
-    EXPECT_EQ(app.World->Logic.Preview.Banks, preview.Banks);
-    EXPECT_TRUE(app.Window->findChild<QAction*>("Hard1")->isChecked());
+    EXPECT_EQ(app.Logic().Preview.Banks, preview.Banks);
+    EXPECT_TRUE(app.Window->findChild<QAction*>("HardAction")->isChecked());
     ASSERT_EQ(app.Dialogs.Asked.size(), 1U);
     EXPECT_EQ(app.Dialogs.Asked[0].Title, "Load game");
 
     app.Dialogs.Answer = "Saves/again.lsv";
-    app.Window->findChild<QAction*>("N4")->trigger();
+    app.Window->findChild<QAction*>("SaveAction")->trigger();
     EXPECT_EQ(app.Folder.Read("Saves\\again.lsv"), SavedLevelThree());
 }
 
@@ -108,17 +111,36 @@ TEST(GameFlow, FullBoardRunsTheWholeGameOverSequence) {
     app.Folder.Write("leaders.dat", FormatLeadersTable(table));
     app.Start();
     FillAllButTheCorner(app);
-    app.World->Game.Score = 42;
-    app.World->Game.TimeText.Assign("1234");
+    app.Game().Score = 42;
+    app.Game().TimeText.Assign("1234");
 
     TModalWatchdog watchdog;
     bool boardFullBehindDialog = false;
+    bool cornersShownBehindDialog = false;
+    bool nameDialogRepaintsTheBoard = false;
+    bool gameGoesOnWhileLeadersShown = false;
     bool leadersShown = false;
+    // Each paint of the Game-over box and of the name dialog repaints the board behind them:
+    // the picture shows the game as it stands then.
+    const auto cellShowsABall = [&](int column, int row) {
+        const TPixelRect cell = CellRect(app.Layout(), column, row);
+        return app.World->Picture().pixel(cell.X + 1, cell.Y + 1) != testskin::EmptyCell();
+    };
     WhenModal<TGameOverBox>([&](TGameOverBox& box) {
-        boardFullBehindDialog = app.World->Logic.IsBoardFull();
+        boardFullBehindDialog = app.Logic().IsBoardFull();
+        // A dialog paints once it is on screen, which may come after it became the modal one.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        box.repaint();
+        cornersShownBehindDialog = cellShowsABall(8, 7) && cellShowsABall(8, 8);
         WhenModal<TInputBox>([&](TInputBox& input) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&input));
+            app.Logic().Board[8][8] = 0;
+            input.repaint();
+            nameDialogRepaintsTheBoard = !cellShowsABall(8, 8);
+            app.Logic().Board[8][8] = 1;
             WhenModal<TLeadersBox>([&](TLeadersBox& leaders) {
                 leadersShown = true;
+                gameGoesOnWhileLeadersShown = app.Game().Score != 42;
                 leaders.findChild<QPushButton*>("LeadersOK")->click();
             });
             input.findChild<QLineEdit*>("InputPlace")->setText(" Ada Lovelace ");
@@ -129,15 +151,73 @@ TEST(GameFlow, FullBoardRunsTheWholeGameOverSequence) {
     // The ball above the free corner moves into it; the spawn fills the cell it left.
     app.PressCell(8, 7);
     app.PressCell(8, 8);
-    ASSERT_TRUE(app.PassUntil([&] { return leadersShown && CountBalls(app.World->Logic) == 3; }));
+    ASSERT_TRUE(app.PassUntil([&] { return leadersShown && CountBalls(app.Logic()) == 3; }));
     EXPECT_TRUE(boardFullBehindDialog);
+    EXPECT_TRUE(cornersShownBehindDialog) << "the finished board behind the Game-over box";
+    EXPECT_TRUE(nameDialogRepaintsTheBoard);
+    EXPECT_FALSE(gameGoesOnWhileLeadersShown) << "the next game begins after the dialogs";
     const TLeadersTable written = ReadLeadersTable();
     EXPECT_EQ(written[0].Score, 42U);
     EXPECT_EQ(written[0].Name, " Ada Lovelace ");
     EXPECT_EQ(written[0].Time, "12:34");
     EXPECT_EQ(written[0].Difficulty, 1);
-    EXPECT_EQ(app.World->Game.Score, 0U) << "a new game has begun";
-    EXPECT_EQ(app.World->Game.GameMode, ModeClassic);
+    EXPECT_EQ(app.Game().Score, 0U) << "a new game has begun";
+    EXPECT_EQ(app.Game().GameMode, ModeClassic);
+}
+
+// A score the leaders table does not take goes from the Game-over box to the next game.
+TEST(GameFlow, AScoreBelowTheLeadersGoesOnToTheNextGame) {
+    TGameApp app;
+    app.Folder.Write("leaders.dat",
+                     FormatLeadersTable(TableOfScores({90, 80, 70, 60, 50, 40, 30, 20, 10, 9})));
+    const std::string table = app.Folder.Read("leaders.dat");
+    app.Start();
+    FillAllButTheCorner(app);
+    app.Game().Score = 5;
+
+    TModalWatchdog watchdog;
+    uint32_t scoreBehindDialog = 0;
+    WhenModal<TGameOverBox>([&](TGameOverBox& box) {
+        scoreBehindDialog = app.Game().Score;
+        box.findChild<QPushButton*>("GameoverBut")->click();
+    });
+    app.PressCell(8, 7);
+    app.PressCell(8, 8);
+    ASSERT_TRUE(app.PassUntil([&] { return CountBalls(app.Logic()) == 3; }));
+    EXPECT_EQ(scoreBehindDialog, 5U);
+    EXPECT_EQ(app.Game().Score, 0U);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(app.Folder.Read("leaders.dat"), table);
+}
+
+// The channel that fills the board ends the game's part of the pass; once the Game-over box
+// has closed and the next game has begun, the same pass goes on with the channels after it:
+// a second of the clock due in that pass is the new game's first.
+TEST(GameFlow, ThePassThatEndsAGameGoesOnWithTheNextGame) {
+    TGameApp app;
+    app.Folder.Write("leaders.dat",
+                     FormatLeadersTable(TableOfScores({90, 80, 70, 60, 50, 40, 30, 20, 10, 9})));
+    app.Start();
+    FillAllButTheCorner(app);
+    app.Game().Score = 5;
+
+    TModalWatchdog watchdog;
+    WhenModal<TGameOverBox>(
+        [](TGameOverBox& box) { box.findChild<QPushButton*>("GameoverBut")->click(); });
+    app.PressCell(8, 7);
+    app.PressCell(8, 8);
+    constexpr uint32_t Second = 1000;
+    // The first pass lifts the ball, the second walks it into the corner; the clock is due in
+    // both.
+    app.Ticks.Sleep(Second);
+    ASSERT_TRUE(app.Loop->Pass());
+    ASSERT_FALSE(app.Logic().IsBoardFull());
+    app.Ticks.Sleep(Second);
+    ASSERT_TRUE(app.Loop->Pass());
+    EXPECT_EQ(app.Game().Score, 0U) << "a new game has begun";
+    EXPECT_EQ(CountBalls(app.Logic()), 3);
+    EXPECT_EQ(app.Game().Minutes, 0);
+    EXPECT_EQ(app.Game().Seconds, 1);
 }
 
 TEST(GameFlow, OptionsSwitchTheSkinAndResizeTheWindow) {
@@ -154,34 +234,52 @@ TEST(GameFlow, OptionsSwitchTheSkinAndResizeTheWindow) {
     }
     app.Start();
     app.Passes(150);
-    const std::string clock(app.World->Game.TimeText.View());
+    const std::string clock(app.Game().TimeText.View());
 
     TModalWatchdog watchdog;
     bool clockPaused = false;
     WhenModal<TOptionsBox>([&](TOptionsBox& options) {
-        clockPaused = !app.World->Scheduler.IsEnabled(TChannel::Clock);
+        clockPaused = !app.Channels().IsOn(TChannel::Clock);
         auto* skins = options.findChild<QComboBox*>("SkinsList");
         emit skins->activated(skins->findText("Wide"));
         options.findChild<QPushButton*>("Button1")->click();
     });
-    app.Window->findChild<QAction*>("Additional1")->trigger();
+    app.Window->findChild<QAction*>("OptionsAction")->trigger();
     EXPECT_TRUE(clockPaused);
-    EXPECT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Clock));
-    EXPECT_EQ(app.World->Loader.SkinData().SkinName, "Wide");
+    EXPECT_TRUE(app.Channels().IsOn(TChannel::Clock));
+    EXPECT_EQ(TWorldInside::Loader(*app.World).SkinData().SkinName, "Wide");
     EXPECT_EQ(app.Window->View().size(), QSize(230, 150));
-    EXPECT_EQ(app.World->Renderer.BackBuffer().width(), 230);
-    EXPECT_EQ(app.World->Game.TimeText, clock);
+    EXPECT_EQ(app.World->Picture().width(), 230);
+    EXPECT_EQ(app.Game().TimeText, clock);
     EXPECT_TRUE(app.Messages.Shown.empty());
 }
 
+// A score that needs a sixth digit starts a new game at the drawing that would show it: that
+// picture keeps the finished game's cells, shows no score and announces the new game's balls.
 TEST(GameFlow, SixthScoreDigitStartsANewGame) {
     TGameApp app;
     app.Start();
     FillAllButTheCorner(app);
-    app.World->Game.Score = 100000;
-    app.World->Rules.RedrawBoard();
-    EXPECT_EQ(app.World->Game.Score, 0U);
-    EXPECT_EQ(CountBalls(app.World->Logic), 3);
+    app.Game().Score = 100000;
+    app.Channels().Set(TChannel::Choosing, true);
+    ASSERT_TRUE(app.PassUntil([&] { return app.Game().Score == 0; }));
+    EXPECT_EQ(CountBalls(app.Logic()), 3);
+
+    const QImage& picture = app.World->Picture();
+    const TSkinLayout& l = app.Layout();
+    int cellsShowingBalls = 0;
+    for (int column = 0; column < BoardSize; ++column) {
+        for (int row = 0; row < BoardSize; ++row) {
+            const TPixelRect cell = CellRect(l, column, row);
+            cellsShowingBalls += picture.pixel(cell.X + 1, cell.Y + 1) != testskin::EmptyCell();
+        }
+    }
+    EXPECT_EQ(cellsShowingBalls, 80) << "the finished game's cells";
+    EXPECT_EQ(picture.pixel(l.ScoreLeft + 1, l.ScoreTop + 1), testskin::Background()) << "no score";
+    const int announced = app.Logic().Preview.Banks[app.Logic().NextBank][0];
+    EXPECT_EQ(picture.pixel(l.PreviewLeft3 + 1, l.PreviewTop + 1),
+              testskin::PreviewSlot(PreviewSlotOf(announced)))
+        << "the new game's balls";
 }
 
 }  // namespace

@@ -22,16 +22,15 @@ struct TSight {
 };
 
 TSight Look(const TGameApp& app) {
-    const TGameWorld& world = *app.World;
-    return {world.Logic.Board,       world.Logic.AppearFrame,
-            world.Logic.DeleteFrame, world.Bounce.BounceFrame,
-            world.Game.Score,        std::string(world.Game.TimeText.View()),
+    return {app.Logic().Board,       app.Logic().AppearFrame,
+            app.Logic().DeleteFrame, app.Bounce().BounceFrame,
+            app.Game().Score,        std::string(app.Game().TimeText.View()),
             app.Sound.Played.size()};
 }
 
 // A press the window system delivers: it waits in the queue for the loop's next pass.
 void QueuePress(TGameApp& app, int column, int row) {
-    const TSkinLayout& l = app.World->Loader.SkinData().Layout;
+    const TSkinLayout& l = app.Layout();
     const QPointF point(l.BoardDrawLeft + column * l.CellWidth + (column + 1) * l.CellGapX + 3,
                         l.BoardDrawTop + row * (l.CellHeight + l.CellGapY) + 3);
     QCoreApplication::postEvent(
@@ -122,24 +121,24 @@ TEST(MainLoop, SkippingIdlePassesChangesNothingThePlayerSees) {
 TEST(MainLoop, AtRestTheLoopWakesForTheClockAloneAndWhileStillForEventsAlone) {
     TGameApp app;
     app.Start();
-    std::string clock(app.World->Game.TimeText.View());
+    std::string clock(app.Game().TimeText.View());
     const auto clockMoved = [&] {
-        const std::string now(app.World->Game.TimeText.View());
+        const std::string now(app.Game().TimeText.View());
         return std::exchange(clock, now) != now;
     };
     ASSERT_TRUE(app.PassUntil([&] { return clockMoved(); }));
-    ASSERT_FALSE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
+    ASSERT_FALSE(app.Channels().IsOn(TChannel::Appearance));
     uint32_t start = app.Ticks.Now;
     app.Loop->RunPass();
     EXPECT_EQ(app.Ticks.Now - start, 1000U) << "one pass, a second later";
     EXPECT_TRUE(clockMoved());
     // A channel already due (switched on as a command does) still waits for the next pass:
     // passes never come closer.
-    app.World->Scheduler.SetEnabled(TChannel::Deleting, true);
+    app.Channels().Set(TChannel::Deleting, true);
     start = app.Ticks.Now;
     app.Loop->RunPass();
     EXPECT_EQ(app.Ticks.Now - start, TMainLoop::PassMilliseconds);
-    app.World->Scheduler.SetEnabled(TChannel::Deleting, false);
+    app.Channels().Set(TChannel::Deleting, false);
 
     QWidget other;
     other.show();

@@ -113,7 +113,7 @@ TEST(MainWindow, DialogsBelongToTheMainWindowAndStayOnScreenWithIt) {
             [&] { return !dialog.isMinimized() && !app.Window->isMinimized(); }, 1000))
             << title;
     });
-    for (const char* item : {"N13", "N12", "Additional1"}) {
+    for (const char* item : {"LeadersAction", "AboutAction", "OptionsAction"}) {
         app.Window->findChild<QAction*>(item)->trigger();
     }
     // No leaders file: ten free places, so the name dialog and the table follow.
@@ -129,31 +129,31 @@ TEST(MainWindow, PressSelectsAndASecondPressWalksTheBall) {
     app.SetUpBoard({"3........", ".........", ".........", ".........", ".........", ".........",
                     ".........", ".........", "........."});
     app.PressCell(0, 0, Qt::RightButton);
-    EXPECT_EQ(app.World->Logic.CellMarks[0][0], MarkSelected) << "every button selects";
-    EXPECT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Choosing));
+    EXPECT_EQ(app.Logic().CellMarks[0][0], MarkSelected) << "every button selects";
+    EXPECT_TRUE(app.Channels().IsOn(TChannel::Choosing));
 
     app.PressCell(0, 3);
-    ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Moving));
-    TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
-    TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
-    for (int pass = 0; pass < 100 && app.World->Scheduler.IsEnabled(TChannel::Moving); ++pass) {
+    ASSERT_TRUE(app.Channels().IsOn(TChannel::Moving));
+    TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.Logic().Board; });
+    TChangeWatch<int16_t> appearance(app, [&] { return app.Logic().AppearFrame; });
+    for (int pass = 0; pass < 100 && app.Channels().IsOn(TChannel::Moving); ++pass) {
         app.PlainPass();
         walk.Look();
         // A channel long idle fires at once: the appearance starts in the arrival's pass.
         appearance.Look();
     }
     EXPECT_EQ(walk.Ticks.size(), 4U) << "three cells take four firings: the lift, three steps";
-    EXPECT_EQ(app.World->Logic.Board[0][3], 3);
+    EXPECT_EQ(app.Logic().Board[0][3], 3);
     EXPECT_EQ(app.Sound.Played.size(), 3U + 0U) << "a moving sound per cell entered";
     EXPECT_EQ(app.Sound.Played.front(), "Sfx\\Moving1.wav");
 
     // The spawn after the move appears for 14 firings, then its line check unlocks play.
-    ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
+    ASSERT_TRUE(app.Channels().IsOn(TChannel::Appearance));
     appearance.Passes(200);
     EXPECT_EQ(appearance.Ticks.size(), 14U);
-    EXPECT_FALSE(app.World->Scheduler.IsEnabled(TChannel::Appearance));
-    EXPECT_EQ(CountMarks(app.World->Logic, MarkAppearing), 0);
-    EXPECT_EQ(CountBalls(app.World->Logic), 4);
+    EXPECT_FALSE(app.Channels().IsOn(TChannel::Appearance));
+    EXPECT_EQ(CountMarks(app.Logic(), MarkAppearing), 0);
+    EXPECT_EQ(CountBalls(app.Logic()), 4);
 }
 
 TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
@@ -163,28 +163,28 @@ TEST(MainWindow, CompletedLineVanishesAndUnlocksInputAtItsLastFrame) {
                     ".........", ".........", "........."});
     app.PressCell(4, 2);
     app.PressCell(4, 0);
-    TChangeWatch<int16_t> vanishing(app, [&] { return app.World->Logic.DeleteFrame; });
-    while (app.World->Scheduler.IsEnabled(TChannel::Moving)) {
+    TChangeWatch<int16_t> vanishing(app, [&] { return app.Logic().DeleteFrame; });
+    while (app.Channels().IsOn(TChannel::Moving)) {
         app.PlainPass();
         vanishing.Look();
     }
-    EXPECT_EQ(app.World->Game.Score, 5U);
-    EXPECT_FALSE(app.World->Game.InputEnabled);
+    EXPECT_EQ(app.Game().Score, 5U);
+    EXPECT_FALSE(app.Game().InputEnabled);
     app.PressCell(0, 8);
-    EXPECT_EQ(app.World->Logic.CellMarks[0][8], MarkNone);
+    EXPECT_EQ(app.Logic().CellMarks[0][8], MarkNone);
 
-    for (int pass = 0; pass < 300 && app.World->Scheduler.IsEnabled(TChannel::Deleting); ++pass) {
+    for (int pass = 0; pass < 300 && app.Channels().IsOn(TChannel::Deleting); ++pass) {
         const std::size_t before = vanishing.Ticks.size();
         app.PlainPass();
         vanishing.Look();
         if (vanishing.Ticks.size() > before) {
-            EXPECT_EQ(app.World->Game.InputEnabled, vanishing.Ticks.size() == 13)
+            EXPECT_EQ(app.Game().InputEnabled, vanishing.Ticks.size() == 13)
                 << "firing " << vanishing.Ticks.size();
         }
     }
     EXPECT_EQ(vanishing.Ticks.size(), 13U);
     ExpectGaps(vanishing.Ticks, 40, TMainLoop::PassMilliseconds);
-    EXPECT_EQ(CountBalls(app.World->Logic), 0);
+    EXPECT_EQ(CountBalls(app.Logic()), 0);
     EXPECT_NE(std::find(app.Sound.Played.begin(), app.Sound.Played.end(), "Sfx\\Deleting1.wav"),
               app.Sound.Played.end());
 }
@@ -199,8 +199,8 @@ TEST(MainWindow, IntervalsFollowTheSpeedsAndAreNeverCutShort) {
                         ".........", ".........", ".........", "........."});
         app.PressCell(0, 0);
         app.PressCell(8, 8);
-        TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.World->Logic.Board; });
-        TChangeWatch<int16_t> appearance(app, [&] { return app.World->Logic.AppearFrame; });
+        TChangeWatch<TCellArray<int16_t>> walk(app, [&] { return app.Logic().Board; });
+        TChangeWatch<int16_t> appearance(app, [&] { return app.Logic().AppearFrame; });
         // Passes a millisecond apart, so that the gaps show every interval exactly.
         for (int pass = 0; pass < 2000; ++pass) {
             app.Ticks.Sleep(1);
@@ -220,18 +220,17 @@ TEST(MainWindow, GameStandsStillWhileTheWindowIsInactiveOrADialogIsOpen) {
     TGameApp app;
     app.Start();
     app.Passes(150);
-    const std::string shown(app.World->Game.TimeText.View());
+    const std::string shown(app.Game().TimeText.View());
     EXPECT_EQ(shown, "0001");
 
     QDialog dialog;
     dialog.setModal(true);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    TChangeWatch<std::string> clock(app,
-                                    [&] { return std::string(app.World->Game.TimeText.View()); });
+    TChangeWatch<std::string> clock(app, [&] { return std::string(app.Game().TimeText.View()); });
     clock.Passes(300);
     EXPECT_TRUE(clock.Ticks.empty()) << "the clock stands while a modal dialog is open";
-    EXPECT_EQ(app.World->Game.TimeText, shown);
+    EXPECT_EQ(app.Game().TimeText, shown);
     dialog.hide();
 
     QWidget other;
@@ -245,7 +244,7 @@ TEST(MainWindow, GameStandsStillWhileTheWindowIsInactiveOrADialogIsOpen) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(app.Window.get()));
     clock.Passes(1);
     EXPECT_EQ(clock.Ticks.size(), 1U) << "the time away counts towards one second only";
-    EXPECT_EQ(app.World->Game.TimeText, "0002");
+    EXPECT_EQ(app.Game().TimeText, "0002");
 }
 
 // At a scale factor of 2 a press reaches the view between skin pixels: the device pixel just
@@ -255,14 +254,14 @@ TEST(MainWindow, PressesBetweenSkinPixelsBelongToThePixelTheyAreIn) {
     app.Start();
     app.SetUpBoard({"12.......", "1........", ".........", ".........", ".........", ".........",
                     ".........", ".........", "........."});
-    const TSkinLayout& l = app.World->Loader.SkinData().Layout;
+    const TSkinLayout& l = app.Layout();
     const double column1 = l.BoardLeft + l.CellGapX + l.CellWidth + l.CellGapX;
     const double row1 = l.BoardTop + l.CellGapY + l.CellHeight + l.CellGapY;
     const auto press = [&](double x, double y) {
         QMouseEvent event(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&app.Window->View(), &event);
-        return std::pair(app.World->Logic.Selection.Column, app.World->Logic.Selection.Row);
+        return std::pair(app.Logic().Selection.Column, app.Logic().Selection.Row);
     };
     EXPECT_EQ(press(column1 - 0.5, l.BoardTop + 5.0), std::pair(0, 0));
     EXPECT_EQ(press(column1, l.BoardTop + 5.0), std::pair(1, 0));
@@ -289,15 +288,15 @@ TEST(MainWindow, MenuHasItsItemsShortcutsAndMarks) {
     const auto item = [&](const char* name) {
         return app.Window->findChild<QAction*>(QString::fromLatin1(name));
     };
-    EXPECT_EQ(item("NewClassic1")->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(item("N2")->text(), "Ne&w [Time-trial]");
-    EXPECT_EQ(item("N2")->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(item("N3")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
-    EXPECT_EQ(item("N4")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(item("N11")->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(item("N11")->text(), "Vyx Zeziz Help");
-    EXPECT_EQ(item("Additional1")->text(), "Additio&nal...");
-    EXPECT_EQ(item("Autoloadonstart1")->text(), "Aut&oload on Start");
+    EXPECT_EQ(item("NewClassicAction")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(item("NewTimeTrialAction")->text(), "Ne&w [Time-trial]");
+    EXPECT_EQ(item("NewTimeTrialAction")->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(item("LoadAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_EQ(item("SaveAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(item("HelpAction")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(item("HelpAction")->text(), "Vyx Zeziz Help");
+    EXPECT_EQ(item("OptionsAction")->text(), "Additio&nal...");
+    EXPECT_EQ(item("AutoloadAction")->text(), "Aut&oload on Start");
 
     const QList<QAction*> game = top[0]->menu()->actions();
     ASSERT_EQ(game.size(), 7);
@@ -305,19 +304,19 @@ TEST(MainWindow, MenuHasItsItemsShortcutsAndMarks) {
     EXPECT_TRUE(game[5]->isSeparator());
     EXPECT_EQ(game[6]->text(), "&Quit");
 
-    EXPECT_TRUE(item("Autosave1")->isChecked());
-    EXPECT_FALSE(item("Autoloadonstart1")->isChecked());
-    EXPECT_FALSE(item("Easy1")->isChecked());
-    EXPECT_FALSE(item("Medium1")->isChecked());
-    EXPECT_TRUE(item("Hard1")->isChecked());
+    EXPECT_TRUE(item("AutosaveAction")->isChecked());
+    EXPECT_FALSE(item("AutoloadAction")->isChecked());
+    EXPECT_FALSE(item("EasyAction")->isChecked());
+    EXPECT_FALSE(item("MediumAction")->isChecked());
+    EXPECT_TRUE(item("HardAction")->isChecked());
     for (QAction* action : app.Window->findChildren<QAction*>()) {
         EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     }
 
-    item("Autosave1")->trigger();
-    EXPECT_FALSE(app.World->Game.Autosave);
-    item("Autosave1")->trigger();
-    EXPECT_TRUE(app.World->Game.Autosave) << "toggled twice: as it was";
+    item("AutosaveAction")->trigger();
+    EXPECT_FALSE(app.Game().Autosave);
+    item("AutosaveAction")->trigger();
+    EXPECT_TRUE(app.Game().Autosave) << "toggled twice: as it was";
 }
 
 TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
@@ -326,8 +325,8 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     app.SetUpBoard({"1.2......", ".........", ".........", ".........", ".........", ".........",
                     ".........", ".........", "........."});
     app.PressCell(0, 0);
-    const TLogic before = app.World->Logic;
-    QAction* hard = app.Window->findChild<QAction*>("Hard1");
+    const TLogic before = app.Logic();
+    QAction* hard = app.Window->findChild<QAction*>("HardAction");
     app.Messages.Answers.push_back(TMessageAnswer::No);
     hard->trigger();
     ASSERT_EQ(app.Messages.Shown.size(), 1U);
@@ -336,34 +335,34 @@ TEST(MainWindow, LevelPromptAnsweredNoChangesNothing) {
     EXPECT_EQ(prompt.Caption, "Vyx Zeziz");
     EXPECT_EQ(prompt.Icon, TMessageIcon::Exclamation);
     EXPECT_EQ(prompt.Buttons, TMessageButtons::YesNo);
-    EXPECT_EQ(app.World->Game.Difficulty, DifficultyMedium);
-    EXPECT_EQ(app.World->Logic.Board, before.Board);
-    EXPECT_EQ(app.World->Logic.CellMarks, before.CellMarks);
+    EXPECT_EQ(app.Game().Difficulty, DifficultyMedium);
+    EXPECT_EQ(app.Logic().Board, before.Board);
+    EXPECT_EQ(app.Logic().CellMarks, before.CellMarks);
     EXPECT_FALSE(hard->isChecked());
-    EXPECT_TRUE(app.Window->findChild<QAction*>("Medium1")->isChecked());
+    EXPECT_TRUE(app.Window->findChild<QAction*>("MediumAction")->isChecked());
 
     // The same level asks too; the menu unchecked it on the click, and No puts it back.
-    QAction* medium = app.Window->findChild<QAction*>("Medium1");
+    QAction* medium = app.Window->findChild<QAction*>("MediumAction");
     app.Messages.Answers.push_back(TMessageAnswer::No);
     medium->trigger();
     EXPECT_EQ(app.Messages.Shown.size(), 2U);
     EXPECT_TRUE(medium->isChecked());
     app.Messages.Answers.push_back(TMessageAnswer::Yes);
     hard->trigger();
-    EXPECT_EQ(app.World->Game.Difficulty, DifficultyHard);
+    EXPECT_EQ(app.Game().Difficulty, DifficultyHard);
     EXPECT_TRUE(hard->isChecked());
     EXPECT_FALSE(medium->isChecked());
-    EXPECT_EQ(CountBalls(app.World->Logic), 4);
+    EXPECT_EQ(CountBalls(app.Logic()), 4);
 
     // A level the game does not know checks none, and a refused change keeps it so.
-    QAction* easy = app.Window->findChild<QAction*>("Easy1");
-    app.World->Game.Difficulty = 7;
+    QAction* easy = app.Window->findChild<QAction*>("EasyAction");
+    app.Game().Difficulty = 7;
     for (bool prompted : {false, true}) {
         if (prompted) {
             app.Messages.Answers.push_back(TMessageAnswer::No);
             easy->trigger();
         } else {
-            app.Window->ShowSettingsInMenu(app.World->Game);
+            app.Window->ShowMenuMarks();
         }
         EXPECT_FALSE(easy->isChecked() || medium->isChecked() || hard->isChecked()) << prompted;
     }
@@ -377,24 +376,24 @@ TEST(MainWindow, NewGamesRestartAtOnceEvenMidWalk) {
     app.PressCell(0, 0);
     app.PressCell(8, 8);
     app.Passes(12);
-    ASSERT_TRUE(app.World->Scheduler.IsEnabled(TChannel::Moving));
-    app.Window->findChild<QAction*>("N2")->trigger();
+    ASSERT_TRUE(app.Channels().IsOn(TChannel::Moving));
+    app.Window->findChild<QAction*>("NewTimeTrialAction")->trigger();
     EXPECT_TRUE(app.Messages.Shown.empty());
-    EXPECT_EQ(app.World->Game.GameMode, ModeTimeTrial);
+    EXPECT_EQ(app.Game().GameMode, ModeTimeTrial);
     EXPECT_EQ(app.Window->windowTitle(), "Vyx Zeziz - Time-trial [Level 1]");
-    EXPECT_EQ(app.World->Game.TimeText, "0500");
-    EXPECT_FALSE(app.World->Scheduler.IsEnabled(TChannel::Moving));
-    EXPECT_TRUE(app.World->Logic.MoveStarting);
-    EXPECT_EQ(CountBalls(app.World->Logic), 3);
-    app.Window->findChild<QAction*>("NewClassic1")->trigger();
+    EXPECT_EQ(app.Game().TimeText, "0500");
+    EXPECT_FALSE(app.Channels().IsOn(TChannel::Moving));
+    EXPECT_TRUE(app.Logic().MoveStarting);
+    EXPECT_EQ(CountBalls(app.Logic()), 3);
+    app.Window->findChild<QAction*>("NewClassicAction")->trigger();
     EXPECT_EQ(app.Window->windowTitle(), "Vyx Zeziz - Classic");
 }
 
 TEST(MainWindow, ClosingWritesTheSettings) {
     TGameApp app;
     app.Start();
-    app.Window->findChild<QAction*>("Autoloadonstart1")->trigger();
-    app.Window->findChild<QAction*>("N6")->trigger();
+    app.Window->findChild<QAction*>("AutoloadAction")->trigger();
+    app.Window->findChild<QAction*>("QuitAction")->trigger();
     EXPECT_TRUE(app.Window->IsClosed());
     EXPECT_FALSE(app.Loop->RunPass()) << "the loop ends after its current pass";
     TGame written;
@@ -407,12 +406,12 @@ TEST(MainWindow, ClosingWritesTheSettings) {
 TEST(MainWindow, HelpGoesToTheDesktop) {
     TGameApp app;
     app.Start();
-    app.Window->findChild<QAction*>("N11")->trigger();
+    app.Window->findChild<QAction*>("HelpAction")->trigger();
     EXPECT_EQ(app.Desktop.Help, std::vector<std::string>{"VyxLinesHelp.chm::"});
     EXPECT_TRUE(app.Messages.Shown.empty());
     // Help that nothing on the desktop can show is told, with where its pages lie.
     app.Desktop.UnopenedHelpIn = app.Folder.Path("Help");
-    app.Window->findChild<QAction*>("N11")->trigger();
+    app.Window->findChild<QAction*>("HelpAction")->trigger();
     ASSERT_EQ(app.Messages.Shown.size(), 1U);
     EXPECT_EQ(app.Messages.Shown[0].Text,
               "Can not open help: no program could show it.\nThe help pages are in\n" +

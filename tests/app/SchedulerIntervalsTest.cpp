@@ -12,18 +12,21 @@ namespace {
 TEST(SchedulerIntervals, EachChannelRunsAtItsOwnInterval) {
     TManualTicks ticks;
     TBounceState bounce;
-    TTickScheduler channels{bounce};
+    TChannelSwitches switches;
+    TTickScheduler channels{bounce, switches};
     channels.SetIntervals({.Moving = 31, .Appearance = 43, .Choosing = 57, .Deleting = 71});
     channels.Start(ticks.Now);
     for (TChannel channel :
          {TChannel::Moving, TChannel::Appearance, TChannel::Deleting, TChannel::Choosing}) {
-        channels.SetEnabled(channel, true);
+        switches.Set(channel, true);
     }
     std::map<TChannel, std::vector<uint32_t>> firings;
     const uint32_t start = ticks.Now;
     for (int pass = 0; pass < 150; ++pass) {
-        channels.RunOnce(ticks,
-                         [&](TChannel channel) { firings[channel].push_back(ticks.Now - start); });
+        channels.RunOnce(ticks, [&](TChannel channel) {
+            firings[channel].push_back(ticks.Now - start);
+            return true;
+        });
         ++ticks.Now;
     }
     EXPECT_EQ(firings[TChannel::Moving], (std::vector<uint32_t>{31, 62, 93, 124}));

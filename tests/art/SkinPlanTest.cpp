@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BoardGeometry.h"
+#include "QtRects.h"
 #include "ShippedSkins.h"
 
 namespace {
@@ -13,7 +13,7 @@ TEST(SkinPlan, EveryPanelHoldsItsPiecesApartFromTheBoardAndTheOthers) {
         const TSkinLayout& l = plan.Layout;
         SCOPED_TRACE(theme->Name());
         const QRect window(0, 0, l.WindowWidth, l.WindowHeight);
-        const QRect board = BoardRect(l);
+        const QRect board = ToQRect(BoardRect(l));
         const std::vector<QRect> panels{plan.ScorePanel, plan.ClockPanel, plan.PreviewPanel};
         for (std::size_t a = 0; a < panels.size(); ++a) {
             EXPECT_TRUE(window.contains(panels[a]));
@@ -23,16 +23,16 @@ TEST(SkinPlan, EveryPanelHoldsItsPiecesApartFromTheBoardAndTheOthers) {
             }
         }
         for (int p = 0; p < 5; ++p) {
-            EXPECT_TRUE(plan.ScorePanel.contains(ScoreDigitRect(l, p))) << "score " << p;
-            EXPECT_TRUE(plan.ClockPanel.contains(ClockDigitRect(l, p))) << "clock " << p;
+            EXPECT_TRUE(plan.ScorePanel.contains(ToQRect(ScoreDigitRect(l, p)))) << "score " << p;
+            EXPECT_TRUE(plan.ClockPanel.contains(ToQRect(ClockDigitRect(l, p)))) << "clock " << p;
         }
         for (int count : {3, 4}) {
             for (int i = 0; i < count; ++i) {
-                EXPECT_TRUE(plan.PreviewPanel.contains(PreviewBallRect(l, count, i)))
+                EXPECT_TRUE(plan.PreviewPanel.contains(ToQRect(PreviewBallRect(l, count, i))))
                     << count << " balls, ball " << i;
             }
         }
-        const QRect four = PreviewBallRect(l, 4, 0) | PreviewBallRect(l, 4, 3);
+        const QRect four = ToQRect(PreviewBallRect(l, 4, 0)) | ToQRect(PreviewBallRect(l, 4, 3));
         EXPECT_LE(std::abs(four.center().x() - plan.PreviewPanel.center().x()), 1);
         EXPECT_LE(std::abs(four.center().y() - plan.PreviewPanel.center().y()), 1);
     }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "BoardGeometry.h"
 #include "PictureProbe.h"
+#include "QtRects.h"
 
 namespace {
 
@@ -32,12 +32,12 @@ TEST(SkinBackground, ShowsTheEmptyCellWhereverTheLayoutPutsACell) {
         const QImage& empty = skin.Image(TSkinImage::EmptyCell);
         for (int row = 0; row < 9; ++row) {
             for (int column = 0; column < 9; ++column) {
-                ASSERT_EQ(background.copy(CellRect(skin.Data.Layout, column, row)), empty)
+                ASSERT_EQ(background.copy(ToQRect(CellRect(skin.Data.Layout, column, row))), empty)
                     << "column " << column << ", row " << row;
             }
         }
         // Between the cells the board's gaps show, not more cell.
-        const QRect first = CellRect(skin.Data.Layout, 0, 0);
+        const QRect first = ToQRect(CellRect(skin.Data.Layout, 0, 0));
         EXPECT_NE(background.pixel(first.left() - 1, first.center().y()),
                   empty.pixel(0, empty.height() / 2));
     }
@@ -56,13 +56,13 @@ TEST(SkinBackground, DigitsAndPreviewBallsSitInTheirPanelsWithoutASeam) {
         for (int digit = 0; digit < 10; ++digit) {
             for (int p = 0; p < 5; ++p) {
                 EXPECT_LT(SeamAt(background, Cut(skin.Image(TSkinImage::ScoreDigits), digit, score),
-                                 ScoreDigitRect(l, p).topLeft()),
+                                 ToQRect(ScoreDigitRect(l, p)).topLeft()),
                           seamless)
                     << "score digit " << digit << " at " << p;
             }
             for (int k : {0, 1, 3, 4}) {
                 EXPECT_LT(SeamAt(background, Cut(skin.Image(TSkinImage::ClockDigits), digit, clock),
-                                 ClockDigitRect(l, k).topLeft()),
+                                 ToQRect(ClockDigitRect(l, k)).topLeft()),
                           seamless)
                     << "clock digit " << digit << " at " << k;
             }
@@ -71,7 +71,7 @@ TEST(SkinBackground, DigitsAndPreviewBallsSitInTheirPanelsWithoutASeam) {
             for (int count : {3, 4}) {
                 for (int i = 0; i < count; ++i) {
                     EXPECT_LT(SeamAt(background, PreviewSlot(skin, slot),
-                                     PreviewBallRect(l, count, i).topLeft()),
+                                     ToQRect(PreviewBallRect(l, count, i)).topLeft()),
                               seamless)
                         << "slot " << slot << " as ball " << i << " of " << count;
                 }
@@ -89,7 +89,7 @@ TEST(SkinBackground, TheClockShowsAColonBetweenMinutesAndSeconds) {
         // must differ from it, in an upper and a lower dot, with the panel between them.
         const QImage plain =
             Cut(skin.Image(TSkinImage::ClockDigits), 1, {l.ClockDigitWidth, l.ClockDigitHeight});
-        const QImage slot = background.copy(ClockDigitRect(l, 2));
+        const QImage slot = background.copy(ToQRect(ClockDigitRect(l, 2)));
         QImage plainBackdrop = plain;
         // Columns at the left and right edges of a digit picture show only the panel.
         for (int y = 0; y < plain.height(); ++y) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "BoardGeometry.h"
 #include "ColourVision.h"
 #include "PictureProbe.h"
+#include "QtRects.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ struct TFeed {
 constexpr TFeed Feeds[] = {{1, 0, 0}, {2, 2, 2}, {3, 1, 1}, {4, 4, 3}, {5, 3, 4}, {6, 5, 5}};
 
 QImage PlainPreviewBackdrop(const TShippedSkin& skin) {
-    return skin.Image(TSkinImage::Background).copy(PreviewBallRect(skin.Data.Layout, 4, 0));
+    return skin.Image(TSkinImage::Background)
+        .copy(ToQRect(PreviewBallRect(skin.Data.Layout, 4, 0)));
 }
 
 TEST(BallStrips, EachStripShowsTheColourOfThePreviewSlotTheGamePairsItWith) {

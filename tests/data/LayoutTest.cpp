@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BoardGeometry.h"
+#include "QtRects.h"
 #include "SkinFolders.h"
 
 namespace {
@@ -21,14 +21,14 @@ TBand HitBand(int origin, int gap, int cell, int index) {
 
 // Where the score's digits, the clock's and the preview balls of three and of four go.
 QRect ScoreRect(const TSkinLayout& l) {
-    return ScoreDigitRect(l, 0) | ScoreDigitRect(l, 4);
+    return ToQRect(ScoreDigitRect(l, 0)) | ToQRect(ScoreDigitRect(l, 4));
 }
 QRect ClockRect(const TSkinLayout& l) {
-    return ClockDigitRect(l, 0) | ClockDigitRect(l, 4);
+    return ToQRect(ClockDigitRect(l, 0)) | ToQRect(ClockDigitRect(l, 4));
 }
 QRect PreviewRect(const TSkinLayout& l) {
-    return PreviewBallRect(l, 3, 0) | PreviewBallRect(l, 3, 2) | PreviewBallRect(l, 4, 0) |
-           PreviewBallRect(l, 4, 3);
+    return ToQRect(PreviewBallRect(l, 3, 0)) | ToQRect(PreviewBallRect(l, 3, 2)) |
+           ToQRect(PreviewBallRect(l, 4, 0)) | ToQRect(PreviewBallRect(l, 4, 3));
 }
 
 TEST(SkinLayout, EveryCellPictureLiesInsideTheBandTheMouseHitsItBy) {
@@ -36,7 +36,7 @@ TEST(SkinLayout, EveryCellPictureLiesInsideTheBandTheMouseHitsItBy) {
         const TSkinLayout& l = skin.Data.Layout;
         SCOPED_TRACE(skin.Data.SkinName);
         for (int i = 0; i < 9; ++i) {
-            const QRect cell = CellRect(l, i, i);
+            const QRect cell = ToQRect(CellRect(l, i, i));
             const TBand column = HitBand(l.BoardLeft, l.CellGapX, l.CellWidth, i);
             const TBand row = HitBand(l.BoardTop, l.CellGapY, l.CellHeight, i);
             EXPECT_GE(cell.left(), column.First);
@@ -55,9 +55,9 @@ TEST(SkinLayout, EverythingTheGameDrawsFitsTheWindowWithoutOverlapping) {
         const TSkinLayout& l = skin.Data.Layout;
         SCOPED_TRACE(skin.Data.SkinName);
         const QRect window(0, 0, l.WindowWidth, l.WindowHeight);
-        const QRect board = BoardRect(l);
+        const QRect board = ToQRect(BoardRect(l));
         EXPECT_TRUE(window.contains(board));
-        EXPECT_TRUE(board.contains(CellRect(l, 8, 8)));
+        EXPECT_TRUE(board.contains(ToQRect(CellRect(l, 8, 8))));
 
         const std::vector<QRect> pieces{board, ScoreRect(l), ClockRect(l), PreviewRect(l)};
         for (std::size_t a = 0; a < pieces.size(); ++a) {
@@ -75,8 +75,8 @@ TEST(SkinLayout, ThreePreviewBallsAreCentredWhereFourAre) {
     for (const TShippedSkin& skin : ShippedSkins()) {
         const TSkinLayout& l = skin.Data.Layout;
         SCOPED_TRACE(skin.Data.SkinName);
-        const QRect three = PreviewBallRect(l, 3, 0) | PreviewBallRect(l, 3, 2);
-        const QRect four = PreviewBallRect(l, 4, 0) | PreviewBallRect(l, 4, 3);
+        const QRect three = ToQRect(PreviewBallRect(l, 3, 0)) | ToQRect(PreviewBallRect(l, 3, 2));
+        const QRect four = ToQRect(PreviewBallRect(l, 4, 0)) | ToQRect(PreviewBallRect(l, 4, 3));
         EXPECT_LE(std::abs(three.center().x() - four.center().x()), 1);
     }
 }

@@ -11,7 +11,6 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameOverBox.h"
 #include "dialogs/MakerLinks.h"
-#include "support/FakeGameOverHost.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -32,10 +31,10 @@ void ExpectFixedSize(const QWidget& dialog, QSize size) {
 }  // namespace
 
 TEST(GameOverBox, IsLaidOutWithItsPicture) {
-    TFakeGameOverHost host;
-    TGameOverBox box(host);
+    QWidget mainWindow;
+    TGameOverBox box(&mainWindow);
     EXPECT_EQ(box.windowTitle(), "Vyx Zeziz");
-    EXPECT_EQ(box.parentWidget(), &host.Window);
+    EXPECT_EQ(box.parentWidget(), &mainWindow);
     ExpectFixedSize(box, {233, 157});
     EXPECT_FALSE(box.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(box.windowFlags() & Qt::WindowSystemMenuHint);
@@ -57,46 +56,34 @@ TEST(GameOverBox, IsLaidOutWithItsPicture) {
 }
 
 TEST(GameOverBox, EveryWayOfClosingCountsAsOk) {
-    TFakeGameOverHost host;
+    QWidget mainWindow;
     {
-        TGameOverBox box(host);
+        TGameOverBox box(&mainWindow);
         QTimer::singleShot(0, &box, [&box] {
             QTest::mouseClick(box.findChild<QPushButton*>("GameoverBut"), Qt::LeftButton);
         });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
     }
     {
-        TGameOverBox box(host);
+        TGameOverBox box(&mainWindow);
         QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
     }
     {
-        TGameOverBox box(host);
+        TGameOverBox box(&mainWindow);
         QTimer::singleShot(0, &box, [&box] { box.close(); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
     }
-    EXPECT_EQ(host.NewGames, 0);
-}
-
-TEST(GameOverBox, RepaintsTheMainWindowWheneverItPaints) {
-    TFakeGameOverHost host;
-    TGameOverBox box(host);
-    EXPECT_EQ(host.Repaints, 0);
-    box.grab();
-    const int afterFirst = host.Repaints;
-    EXPECT_GE(afterFirst, 1);
-    box.grab();
-    EXPECT_GT(host.Repaints, afterFirst);
 }
 
 TEST(GameOverBox, OpensCentredOnTheMainWindow) {
-    TFakeGameOverHost host;
-    host.Window.setGeometry(300, 200, 500, 400);
-    host.Window.show();
-    TGameOverBox box(host);
+    QWidget mainWindow;
+    mainWindow.setGeometry(300, 200, 500, 400);
+    mainWindow.show();
+    TGameOverBox box(&mainWindow);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    const QPoint offset = box.geometry().center() - host.Window.geometry().center();
+    const QPoint offset = box.geometry().center() - mainWindow.geometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ", " << offset.y();
 }
 

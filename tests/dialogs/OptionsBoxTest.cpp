@@ -34,7 +34,7 @@ protected:
         Game.Speeds = {1, 2, 3, 4};
         Game.SoundChoices = {0, 1, 2, 0};
         Game.SoundFiles[0].Assign("Sfx\\Selecting1.wav");
-        Game.Enable = true;
+        Game.SoundsOn = true;
         Box = std::make_unique<TOptionsBox>(Game, Loader, Desktop, Messages, Sound, nullptr);
     }
 
@@ -166,12 +166,12 @@ TEST_F(OptionsBox, ControlsWriteIntoTheGameAtOnce) {
     Find<QComboBox>("ErrSnd")->setCurrentIndex(-1);
     EXPECT_EQ(Game.SoundChoices[static_cast<int>(TSound::Error)], 2) << "no item: unchanged";
     QTest::mouseClick(Find<QCheckBox>("EnbleSnd"), Qt::LeftButton);
-    EXPECT_FALSE(Game.Enable);
+    EXPECT_FALSE(Game.SoundsOn);
     EXPECT_TRUE(Sound.Played.empty());
 }
 
 TEST_F(OptionsBox, PreviewButtonsPlayTheListedSoundWhateverTheSwitch) {
-    Game.Enable = false;
+    Game.SoundsOn = false;
     Find<QComboBox>("ChSnd")->setCurrentIndex(1);
     Find<QPushButton>("ChPic")->click();
     Find<QComboBox>("ChSnd")->setCurrentIndex(-1);

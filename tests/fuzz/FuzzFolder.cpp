@@ -25,9 +25,9 @@ TGame InstalledSettings() {
     game.Difficulty = DifficultyMedium;
     game.Autosave = true;
     game.Autoload = true;
-    game.Next = true;
+    game.NextBallsShown = true;
     game.Speeds = {9, 9, 9, 9};
-    game.Enable = true;
+    game.SoundsOn = true;
     return game;
 }
 

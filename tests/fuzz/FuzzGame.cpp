@@ -3,50 +3,47 @@
 #include "Check.h"
 #include "app/PressedCell.h"
 #include "persistence/LeadersFile.h"
-#include "persistence/SavedGame.h"
-#include "persistence/SettingsFile.h"
 #include "platform/FileSystem.h"
 
 TFuzzGame::TFuzzGame(const std::filesystem::path& gameFolder)
-    : Folders(TGameFolders::Portable(gameFolder)) {
-    // The same input must play the same game: the generator is not seeded from the time.
-    World.Random.Seed(2005);
-    World.SetWindow(*this);
-}
+    : Folders(TGameFolders::Portable(gameFolder)) {}
 
 bool TFuzzGame::StartUp() {
     RemoveStaleTemporaryFiles();
-    return ReadSettingsFile(World.Game, Messages) && ApplySettings();
+    return World.ReadSettings() && ApplySettings();
 }
 
 bool TFuzzGame::ApplySettings() {
-    if (!::ApplySettings({World.Game, World.Loader, World.Renderer, *this, Messages})) {
+    const TAppliedSettings applied = World.ApplySettings();
+    if (!applied.ClientSize) {
         return false;
     }
-    World.Rules.RedrawBoard();
+    ClientWidth = applied.ClientSize->width();
+    ClientHeight = applied.ClientSize->height();
+    Follow(applied.News);
     return true;
 }
 
 void TFuzzGame::BeginFirstGame() {
-    if (World.Game.Autoload) {
-        World.AutoloadGame();
-    } else {
-        World.Rules.NewGame();
-    }
-    World.Scheduler.Start(Ticks.Ticks());
+    Follow(World.StartFirstGame());
+    World.StartChannels();
     Pass();
 }
 
 void TFuzzGame::Pass(uint32_t milliseconds) {
     Ticks.Sleep(milliseconds);
-    World.PollChannels();
-    World.Rules.RedrawClock();
+    TGameNews news;
+    do {
+        news = World.Pass();
+        Follow(news);
+    } while (news.GameOver);
+    World.DrawClock();
 }
 
-bool TFuzzGame::IsAnimating() const {
-    return World.IsChannelEnabled(TChannel::Moving) ||
-           World.IsChannelEnabled(TChannel::Appearance) ||
-           World.IsChannelEnabled(TChannel::Deleting);
+bool TFuzzGame::IsAnimating() {
+    const TChannelSwitches& channels = TWorldInside::Channels(World);
+    return channels.IsOn(TChannel::Moving) || channels.IsOn(TChannel::Appearance) ||
+           channels.IsOn(TChannel::Deleting);
 }
 
 bool TFuzzGame::Settle(int maxPasses) {
@@ -56,15 +53,19 @@ bool TFuzzGame::Settle(int maxPasses) {
     return !IsAnimating();
 }
 
+void TFuzzGame::Press(int x, int y) {
+    Follow(World.Press(x, y));
+}
+
 void TFuzzGame::PressCell(int column, int row) {
-    const TSkinLayout& l = World.Loader.SkinData().Layout;
+    const TSkinLayout& l = Loader.SkinData().Layout;
     const int64_t x = int64_t{l.BoardDrawLeft} + int64_t{column} * l.CellWidth +
                       int64_t{column + 1} * l.CellGapX + l.CellWidth / 2;
     const int64_t y = int64_t{l.BoardDrawTop} +
                       int64_t{row} * (int64_t{l.CellHeight} + l.CellGapY) + l.CellHeight / 2;
     // A cell drawn outside what a position can say is beyond the player's reach.
     if (x >= INT32_MIN && x <= INT32_MAX && y >= INT32_MIN && y <= INT32_MAX) {
-        World.PressAt(static_cast<int>(x), static_cast<int>(y));
+        Press(static_cast<int>(x), static_cast<int>(y));
     }
 }
 
@@ -72,7 +73,7 @@ void TFuzzGame::PlayTurn() {
     const auto first = [this](bool ball) {
         for (int row = 0; row < BoardSize; ++row) {
             for (int column = 0; column < BoardSize; ++column) {
-                if ((World.Logic.Board[column][row] != 0) == ball) {
+                if ((Logic.Board[column][row] != 0) == ball) {
                     return TBoardCell{column, row};
                 }
             }
@@ -91,35 +92,38 @@ void TFuzzGame::PlayTurn() {
 }
 
 void TFuzzGame::Paint() {
-    World.Rules.RedrawBoard();
-    World.Rules.RedrawClock();
+    Follow(World.DrawAll());
+}
+
+void TFuzzGame::NewGame(TNewGame choice) {
+    Follow(World.NewGame(choice));
 }
 
 bool TFuzzGame::LoadCommand(const std::string& file) {
     Dialogs.Answer = file;
-    if (!LoadGameFrom(Dialogs, World.Logic, World.Game)) {
-        return false;
+    const std::optional<TGameNews> loaded = World.Load();
+    if (loaded) {
+        Follow(*loaded);
     }
-    World.Rules.ContinueLoadedGame();
-    return true;
+    return loaded.has_value();
+}
+
+void TFuzzGame::Follow(const TGameNews& news) {
+    if (news.Caption) {
+        Caption = news.Caption->View();
+    }
+    if (news.GameOver) {
+        RunGameOverSequence();
+    }
 }
 
 void TFuzzGame::RunGameOverSequence() {
     TLeadersTable expected = ReadLeadersTable();
-    if (QualifiesForLeaders(World.Game.Score, expected)) {
-        PlaceLeader(expected, MakeLeaderEntry(World.Game, "Fuzz"));
-        InsertLeader(World.Game, "Fuzz");
+    if (QualifiesForLeaders(Game.Score, expected)) {
+        PlaceLeader(expected, MakeLeaderEntry(Game, "Fuzz"));
+        InsertLeader(Game, "Fuzz");
         // Whatever clock and score the game ended with, the table reads back as written.
         Require(ReadLeadersTable() == expected, "a recorded game must read back from the table");
     }
-    World.Rules.NewGame();
-}
-
-void TFuzzGame::SetClientSize(int width, int height) {
-    ClientWidth = width;
-    ClientHeight = height;
-}
-
-void TFuzzGame::SetChannelIntervals(const TChannelIntervals& intervals) {
-    World.Scheduler.SetIntervals(intervals);
+    Follow(World.NewGame());
 }

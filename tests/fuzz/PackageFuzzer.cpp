@@ -99,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     TFuzzGame game(folder.Game());
     Require(game.StartUp(), "the installed settings and skin must load");
-    game.World.Loader.ClearSkinCache();
-    game.World.Loader.ExtractSkinPackage(game.World.Loader.PackagePath(FuzzedPackageName));
+    game.Loader.ClearSkinCache();
+    game.Loader.ExtractSkinPackage(game.Loader.PackagePath(FuzzedPackageName));
     CheckCache(cache);
     RequireUnchanged(before, Outside(folder.Sandbox(), cache),
                      "unpacking may change only the cache");

@@ -46,7 +46,7 @@ void Play(TFuzzGame& game, std::string_view steps) {
             }
             case 2: {
                 const int x = script.Next();
-                game.World.PressAt(x, script.Next());
+                game.Press(x, script.Next());
                 break;
             }
             case 3:
@@ -63,13 +63,12 @@ void Play(TFuzzGame& game, std::string_view steps) {
             case 6:
                 // The Save command, then the Load command with the file just saved.
                 game.Dialogs.Answer = NativePath(SavedFile).string();
-                SaveGameAs(game.Dialogs, game.Messages, game.World.Logic, game.World.Game);
+                game.World.Save();
                 Require(game.LoadCommand(NativePath(SavedFile).string()),
                         "a game just saved must load");
                 break;
             case 7:
-                game.World.Game.GameMode = step / 8 % 2 == 0 ? ModeClassic : ModeTimeTrial;
-                game.World.Rules.NewGame();
+                game.NewGame({.Mode = step / 8 % 2 == 0 ? ModeClassic : ModeTimeTrial});
                 break;
         }
     }
@@ -79,8 +78,8 @@ void Play(TFuzzGame& game, std::string_view steps) {
 void CheckSaveRoundTrip(const TFuzzGame& game) {
     TLogic logic;
     TGame loaded;
-    DecodeSavedGame(EncodeSavedGame(game.World.Logic, game.World.Game), logic, loaded);
-    const TGame& running = game.World.Game;
+    DecodeSavedGame(EncodeSavedGame(game.Logic, game.Game), logic, loaded);
+    const TGame& running = game.Game;
     const auto same = [](const char* field, auto saved, auto read) {
         if (saved != read) {
             std::fprintf(stderr, "%s: saved %lld, read back %lld\n", field,
@@ -94,14 +93,14 @@ void CheckSaveRoundTrip(const TFuzzGame& game) {
     sameNumbers = same("difficulty", running.Difficulty, loaded.Difficulty) && sameNumbers;
     sameNumbers = same("minutes", running.Minutes, loaded.Minutes) && sameNumbers;
     sameNumbers = same("seconds", running.Seconds, loaded.Seconds) && sameNumbers;
-    Require(sameNumbers && logic.Board == game.World.Logic.Board,
+    Require(sameNumbers && logic.Board == game.Logic.Board,
             "a saved game must load as it was saved");
 }
 
 // However the game got here, once its animations are over the player can go on.
 void CheckPlayable(TFuzzGame& game) {
     Require(game.Settle(), "the animations must end");
-    Require(game.World.Game.InputEnabled, "the board must take presses once nothing moves");
+    Require(game.Game.InputEnabled, "the board must take presses once nothing moves");
 }
 
 }  // namespace

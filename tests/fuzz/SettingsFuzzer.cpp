@@ -14,10 +14,10 @@ namespace {
 
 bool SameSettings(const TGame& a, const TGame& b) {
     return a.GameMode == b.GameMode && a.Difficulty == b.Difficulty && a.Autosave == b.Autosave &&
-           a.Autoload == b.Autoload && a.Next == b.Next &&
+           a.Autoload == b.Autoload && a.NextBallsShown == b.NextBallsShown &&
            a.Speeds.Appearance == b.Speeds.Appearance && a.Speeds.Choosing == b.Speeds.Choosing &&
            a.Speeds.Moving == b.Speeds.Moving && a.Speeds.Deleting == b.Speeds.Deleting &&
-           a.SoundChoices == b.SoundChoices && a.Enable == b.Enable;
+           a.SoundChoices == b.SoundChoices && a.SoundsOn == b.SoundsOn;
 }
 
 }  // namespace
@@ -35,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Require(game.Settle(), "the animations of a turn must end");
 
     // Closing the window writes the settings; the next start must read them as they were.
-    WriteSettingsFile(game.World.Game, game.Messages);
+    WriteSettingsFile(game.Game, game.Messages);
     TGame reread;
     Require(ReadSettingsFile(reread, game.Messages), "the written settings file must open");
-    Require(SameSettings(reread, game.World.Game), "the written settings must read back unchanged");
+    Require(SameSettings(reread, game.Game), "the written settings must read back unchanged");
     return 0;
 }

@@ -59,12 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     TFuzzGame game(folder.Game());
     Require(game.StartUp(), "a skin that cannot be used must give way to the default package");
-    const TSkinLayout& layout = game.World.Loader.SkinData().Layout;
+    const TSkinLayout& layout = game.Loader.SkinData().Layout;
     CheckHitTest(layout);
     game.BeginFirstGame();
     for (uint32_t difficulty : {DifficultyEasy, DifficultyHard}) {
-        game.World.Game.Difficulty = difficulty;
-        game.World.Rules.NewGame();
+        game.NewGame({.Difficulty = difficulty});
         game.PlayTurn();
         game.Paint();
     }

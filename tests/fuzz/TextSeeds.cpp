@@ -36,13 +36,13 @@ TGame EdgeSettings(bool low) {
     game.Difficulty = low ? 3 : UINT32_MAX;
     game.Autosave = !low;
     game.Autoload = !low;
-    game.Next = !low;
+    game.NextBallsShown = !low;
     // The slowest and fastest speeds beside values that only a hand-edited file holds, which
     // would give intervals of no time or of days.
     game.Speeds = low ? TAnimationSpeeds{SlowestSpeed, -1, INT32_MIN, -16}
                       : TAnimationSpeeds{16, FastestSpeed + 1, INT32_MAX, FastestSpeed};
     game.SoundChoices = {low ? INT32_MIN : INT32_MAX, -1, 3, low ? INT32_MIN : INT32_MAX};
-    game.Enable = true;
+    game.SoundsOn = true;
     return game;
 }
 
@@ -50,9 +50,9 @@ TGame TimeTrialHardSlow() {
     TGame game;
     game.GameMode = ModeTimeTrial;
     game.Difficulty = DifficultyHard;
-    game.Next = true;
+    game.NextBallsShown = true;
     game.SoundChoices = {2, 2, 2, 2};
-    game.Enable = true;
+    game.SoundsOn = true;
     return game;
 }
 

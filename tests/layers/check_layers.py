@@ -8,7 +8,10 @@ accepts any include; this check is what keeps the layers apart:
 - src/rules includes its own headers and the standard library only, none of it that reads
   or writes the outside world or runs threads: the rules run whole games in a unit test;
 - src/platform includes nothing of the game: neither another layer nor a header of the
-  other folders named (the tools', the build's).
+  other folders named (the tools', the build's);
+- a class derives only from classes of its own layer (and the libraries'): a layer that
+  implemented an interface of another would be called back by it, around the one way down
+  from the window to the game to the rules. Layers answer with values instead.
 
 Every broken rule is printed as "file:line: ..." and the exit code is 1; a clean tree
 prints a summary and exits with 0.
@@ -45,6 +48,10 @@ RULES_STANDARD_HEADERS = {
 USAGE = "usage: check_layers.py <source folder> [<folder of other headers>...]"
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+# A class or struct defined with its bases, up to the brace that opens its body.
+CLASS_WITH_BASES = re.compile(r"\b(?:class|struct)\s+(\w+)(?:\s+final)?\s*:(?!:)([^{;]*)\{")
+# A class or struct defined (not only declared) at the start of a line.
+CLASS_DEFINED = re.compile(r"^\s*(?:class|struct)\s+(\w+)\b(?!\s*;)", re.MULTILINE)
 
 
 def layer_of(path, src):
@@ -107,15 +114,42 @@ def check_include(source, own, name, quoted, src, headers):
     return None
 
 
+def defining_layers(sources, src):
+    """Each class name defined under src/, with the layers that define it."""
+    layers = {}
+    for source in sources:
+        own = layer_of(source, src)
+        for match in CLASS_DEFINED.finditer(source.read_text(encoding="utf-8", errors="replace")):
+            layers.setdefault(match.group(1), set()).add(own)
+    return layers
+
+
+def base_faults(source, own, text, layers):
+    """Every base class of another layer, as (line, message)."""
+    faults = []
+    for match in CLASS_WITH_BASES.finditer(text):
+        for base in match.group(2).split(","):
+            words = re.sub(r"<.*", "", base).split()
+            name = words[-1].split("::")[-1] if words else ""
+            defined_in = layers.get(name, set())
+            if defined_in and own not in defined_in:
+                line = text.count("\n", 0, match.start()) + 1
+                faults.append((line, f"{own} class {match.group(1)} derives from {name} of "
+                                     f"{', '.join(sorted(defined_in))}: that layer would call "
+                                     "back through it; answer with values instead"))
+    return faults
+
+
 def check(src, others):
     src = src.resolve()
     headers = tool_headers(others)
     faults = []
     files = 0
     includes = 0
-    for source in sorted(src.rglob("*")):
-        if source.suffix not in SOURCE_SUFFIXES or not source.is_file():
-            continue
+    sources = [path for path in sorted(src.rglob("*"))
+               if path.suffix in SOURCE_SUFFIXES and path.is_file()]
+    layers = defining_layers(sources, src)
+    for source in sources:
         shown_path = source.relative_to(src.parent).as_posix()
         own = layer_of(source, src)
         if own not in LAYER_STEPS:
@@ -123,7 +157,10 @@ def check(src, others):
                           f"belongs to one of {', '.join(LAYER_STEPS)}")
             continue
         files += 1
-        lines = source.read_text(encoding="utf-8", errors="replace").splitlines()
+        text = source.read_text(encoding="utf-8", errors="replace")
+        for number, fault in base_faults(source, own, text, layers):
+            faults.append(f"{shown_path}:{number}: {fault}")
+        lines = text.splitlines()
         for number, line in enumerate(lines, start=1):
             match = INCLUDE.match(line)
             if not match:
@@ -148,9 +185,10 @@ def main(arguments):
     for fault in faults:
         print(fault)
     if faults:
-        print(f"{len(faults)} include(s) break the layer rule")
+        print(f"{len(faults)} include(s) or class(es) break the layer rule")
         return 1
-    print(f"{files} files, {includes} includes: every include points down the layers")
+    print(f"{files} files, {includes} includes: every include points down the layers, "
+          "no class implements another layer's")
     return 0
 
 

@@ -14,10 +14,10 @@ TGame SampleSettings() {
     game.Difficulty = DifficultyHard;
     game.Autosave = true;
     game.Autoload = false;
-    game.Next = true;
+    game.NextBallsShown = true;
     game.Speeds = {3, 9, 0, 7};
     game.SoundChoices = {2, 0, 1, 2};
-    game.Enable = true;
+    game.SoundsOn = true;
     return game;
 }
 
@@ -49,7 +49,7 @@ TGame Scribbled() {
     TGame game;
     game.GameMode = 77;
     game.Difficulty = 77;
-    game.Autosave = game.Autoload = game.Next = game.Enable = true;
+    game.Autosave = game.Autoload = game.NextBallsShown = game.SoundsOn = true;
     game.Speeds = {5, 5, 5, 5};
     game.SoundChoices = {77, 77, 77, 77};
     return game;
@@ -60,13 +60,13 @@ void ExpectSameSettings(const TGame& read, const TGame& expected) {
     EXPECT_EQ(read.Difficulty, expected.Difficulty);
     EXPECT_EQ(read.Autosave, expected.Autosave);
     EXPECT_EQ(read.Autoload, expected.Autoload);
-    EXPECT_EQ(read.Next, expected.Next);
+    EXPECT_EQ(read.NextBallsShown, expected.NextBallsShown);
     EXPECT_EQ(read.Speeds.Appearance, expected.Speeds.Appearance);
     EXPECT_EQ(read.Speeds.Choosing, expected.Speeds.Choosing);
     EXPECT_EQ(read.Speeds.Moving, expected.Speeds.Moving);
     EXPECT_EQ(read.Speeds.Deleting, expected.Speeds.Deleting);
     EXPECT_EQ(read.SoundChoices, expected.SoundChoices);
-    EXPECT_EQ(read.Enable, expected.Enable);
+    EXPECT_EQ(read.SoundsOn, expected.SoundsOn);
 }
 
 std::string Replaced(std::string text, std::string_view from, std::string_view to) {
@@ -157,12 +157,12 @@ TEST(SettingsFile, AFileCutAnywhereKeepsTheValuesBeforeTheCut) {
         EXPECT_TRUE(read.GameMode == full.GameMode || read.GameMode == 0) << length;
         EXPECT_TRUE(read.Difficulty == full.Difficulty || read.Difficulty == 0) << length;
         EXPECT_TRUE(read.Autosave == full.Autosave || !read.Autosave) << length;
-        EXPECT_TRUE(read.Next == full.Next || !read.Next) << length;
+        EXPECT_TRUE(read.NextBallsShown == full.NextBallsShown || !read.NextBallsShown) << length;
         EXPECT_TRUE(read.Speeds.Appearance == 3 || read.Speeds.Appearance == 0) << length;
         EXPECT_TRUE(read.Speeds.Deleting == 7 || read.Speeds.Deleting == 0) << length;
         EXPECT_TRUE(read.SoundChoices[0] == 2 || read.SoundChoices[0] == 0) << length;
         EXPECT_TRUE(read.SoundChoices[3] == 2 || read.SoundChoices[3] == 0) << length;
-        EXPECT_TRUE(read.Enable == full.Enable || !read.Enable) << length;
+        EXPECT_TRUE(read.SoundsOn == full.SoundsOn || !read.SoundsOn) << length;
     }
 
     // Cut after the appearance speed: the values up to it are kept, the rest are zero.
@@ -172,7 +172,7 @@ TEST(SettingsFile, AFileCutAnywhereKeepsTheValuesBeforeTheCut) {
     TGame expected = SampleSettings();
     expected.Speeds = {3, 0, 0, 0};
     expected.SoundChoices = {};
-    expected.Enable = false;
+    expected.SoundsOn = false;
     ExpectSameSettings(read, expected);
 }
 
@@ -205,7 +205,7 @@ TEST(SettingsFile, OddWordsAndValuesStopCleanly) {
         EXPECT_EQ(read.GameMode, test.Mode);
         EXPECT_EQ(read.Difficulty, test.Difficulty);
         EXPECT_FALSE(read.Autosave);
-        EXPECT_FALSE(read.Enable);
+        EXPECT_FALSE(read.SoundsOn);
     }
 
     // Signs are allowed; values outside the ranges other than the speeds stand as read.
@@ -227,7 +227,7 @@ TEST(SettingsFile, ASignedDifficultyStandsAsItsPatternAndReadsBackTheSame) {
         TGame read = Scribbled();
         EXPECT_TRUE(ReadSettingsFile(read, messages));
         EXPECT_EQ(read.Difficulty, difficulty) << word;
-        EXPECT_TRUE(read.Enable) << "every later setting is read too";
+        EXPECT_TRUE(read.SoundsOn) << "every later setting is read too";
         EXPECT_EQ(read.SoundChoices, SampleSettings().SoundChoices);
 
         WriteSettingsFile(read, messages);

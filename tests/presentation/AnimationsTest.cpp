@@ -9,14 +9,33 @@ namespace {
 
 class CellAnimations : public testing::Test, protected TPresentationWorld {
 protected:
-    CellAnimations() { Game.Enable = true; }
+    CellAnimations() { Game.SoundsOn = true; }
+
+    // A cell's picture as the board is drawn, keeping the sound it brings.
+    TCellPicture Draw(int column, int row) {
+        const TCellPicture picture = Animations.PictureFor(column, row);
+        if (picture.Sound) {
+            Sounds.push_back(*picture.Sound);
+        }
+        return picture;
+    }
 
     int SoundsOf(TSound sound) const {
         int count = 0;
-        for (TSound played : Hooks.Sounds) {
+        for (TSound played : Sounds) {
             count += played == sound ? 1 : 0;
         }
         return count;
+    }
+
+    // The bounce row's column a picture shows, -1 for the ball at rest.
+    static int BounceColumn(const TCellPicture& picture) {
+        EXPECT_EQ(picture.Kind, TCellPicture::TKind::Ball);
+        if (picture.Cell == StillBall) {
+            return -1;
+        }
+        EXPECT_EQ(picture.Cell.Row, 0);
+        return picture.Cell.Column;
     }
 };
 
@@ -28,11 +47,11 @@ TEST_F(CellAnimations, BounceRunsItsCycleAndChimesOncePerCycle) {
     std::vector<int> frames;
     std::vector<int> chimes;  // the redraws that played the choosing sound
     for (int redraw = 0; redraw < 24 + 23; ++redraw) {
-        const size_t soundsBefore = Hooks.Sounds.size();
-        const TCellPicture picture = Animations.PictureFor(3, 3);
+        const size_t soundsBefore = Sounds.size();
+        const TCellPicture picture = Draw(3, 3);
         EXPECT_EQ(picture.Colour, 5);
-        frames.push_back(picture.Kind == TCellPicture::TKind::Still ? -1 : picture.Frame);
-        if (Hooks.Sounds.size() > soundsBefore) {
+        frames.push_back(BounceColumn(picture));
+        if (Sounds.size() > soundsBefore) {
             chimes.push_back(redraw);
         }
     }
@@ -45,9 +64,9 @@ TEST_F(CellAnimations, BounceRunsItsCycleAndChimesOncePerCycle) {
     EXPECT_EQ(SoundsOf(TSound::Choosing), 2) << "frame 7 comes once every 23 advances";
     EXPECT_EQ(chimes, (std::vector<int>{6, 6 + 23})) << "with the strip's fifth picture going up";
 
-    Game.Enable = false;
+    Game.SoundsOn = false;
     for (int redraw = 0; redraw < 30; ++redraw) {
-        Animations.PictureFor(3, 3);
+        Draw(3, 3);
     }
     EXPECT_EQ(SoundsOf(TSound::Choosing), 2);
 }
@@ -59,17 +78,17 @@ TEST_F(CellAnimations, BounceAdvancesOnlyAfterTheChoosingChannelFired) {
     Logic.Selection = {1, 0, 0};
     Bounce.BounceFrame = 4;
     Bounce.ChoosingFired = false;
-    EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
-    EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
+    EXPECT_EQ(BounceColumn(Draw(0, 0)), 2);
+    EXPECT_EQ(BounceColumn(Draw(0, 0)), 2);
     Bounce.ChoosingFired = true;
-    EXPECT_EQ(Animations.PictureFor(0, 0).Frame, 2);
+    EXPECT_EQ(BounceColumn(Draw(0, 0)), 2);
     // Selecting another ball goes on from the current frame.
     Logic.CellMarks[0][0] = MarkNone;
     Logic.CellMarks[8][8] = MarkSelected;
     Logic.Selection = {2, 8, 8};
-    const TCellPicture picture = Animations.PictureFor(8, 8);
+    const TCellPicture picture = Draw(8, 8);
     EXPECT_EQ(picture.Colour, 2);
-    EXPECT_EQ(picture.Frame, 3);
+    EXPECT_EQ(BounceColumn(picture), 3);
 }
 
 TEST_F(CellAnimations, AppearingAndVanishingCellsShowTheTurnCyclesFrames) {
@@ -78,29 +97,31 @@ TEST_F(CellAnimations, AppearingAndVanishingCellsShowTheTurnCyclesFrames) {
     Logic.CellMarks[0][2] = MarkDeleting;
     Logic.CellMarks[1][2] = MarkDeleting;
     Logic.LineColour = 3;
+    // The appearance shows the bounce row's last frame, then the appearance row.
     for (int16_t frame = 0; frame < LastAppearFrame; ++frame) {
         Logic.AppearFrame = frame;
-        const TCellPicture picture = Animations.PictureFor(4, 0);
-        EXPECT_EQ(picture.Kind, TCellPicture::TKind::Frame);
-        EXPECT_EQ(picture.Frame, 11 + frame);
+        const TCellPicture picture = Draw(4, 0);
+        EXPECT_EQ(picture.Kind, TCellPicture::TKind::Ball);
+        EXPECT_EQ(picture.Cell, (frame == 0 ? TStripCell{11, 0} : TStripCell{frame - 1, 1}));
     }
     Logic.AppearFrame = LastAppearFrame;
-    EXPECT_EQ(Animations.PictureFor(4, 0).Kind, TCellPicture::TKind::Still);
+    EXPECT_EQ(Draw(4, 0).Cell, StillBall);
 
+    // The vanishing shows the appearance row's last frame, then the vanishing row.
     for (int16_t frame = 0; frame < LastDeleteFrame; ++frame) {
         Logic.DeleteFrame = frame;
-        const TCellPicture picture = Animations.PictureFor(0, 2);
+        const TCellPicture picture = Draw(0, 2);
         EXPECT_EQ(picture.Colour, 3) << "the line's colour";
-        EXPECT_EQ(picture.Frame, 24 + frame);
+        EXPECT_EQ(picture.Cell, (frame == 0 ? TStripCell{12, 1} : TStripCell{frame - 1, 2}));
         EXPECT_EQ(SoundsOf(TSound::Deleting), frame >= 1 ? 1 : 0) << "chimes at frame 1 only";
     }
     Logic.DeleteFrame = LastDeleteFrame;
-    EXPECT_EQ(Animations.PictureFor(0, 2).Kind, TCellPicture::TKind::EmptyCell);
+    EXPECT_EQ(Draw(0, 2).Kind, TCellPicture::TKind::EmptyCell);
 
     // Each vanishing cell drawn at the first frame chimes, each start cutting the last off.
     Logic.DeleteFrame = 1;
-    Animations.PictureFor(0, 2);
-    Animations.PictureFor(1, 2);
+    Draw(0, 2);
+    Draw(1, 2);
     EXPECT_EQ(SoundsOf(TSound::Deleting), 3);
 }
 
@@ -112,9 +133,9 @@ TEST_F(CellAnimations, CellsWithoutAUsableColourShowNothing) {
     Logic.LineColour = 0;
     Logic.CellMarks[3][0] = 7;
     for (int column = 0; column < 4; ++column) {
-        EXPECT_EQ(Animations.PictureFor(column, 0).Kind, TCellPicture::TKind::Nothing);
+        EXPECT_EQ(Draw(column, 0).Kind, TCellPicture::TKind::Nothing);
     }
-    EXPECT_EQ(Animations.PictureFor(4, 0).Kind, TCellPicture::TKind::EmptyCell);
+    EXPECT_EQ(Draw(4, 0).Kind, TCellPicture::TKind::EmptyCell);
 }
 
 }  // namespace

@@ -184,7 +184,7 @@ TEST_F(Drawing, RedrawsChangeOnlyWhatChangedAndEndAsAFreshDrawing) {
     Logic.Board[3][4] = 2;
     Logic.Selection = {2, 3, 4};
     Logic.Preview.Banks[0] = {1, 2, 3, 0};
-    Game.Next = true;
+    Game.NextBallsShown = true;
     Game.Score = 12;
     Game.TimeText.Assign("0102");
     DrawBoard();
@@ -210,7 +210,7 @@ TEST_F(Drawing, RedrawsChangeOnlyWhatChangedAndEndAsAFreshDrawing) {
 
     // The preview hidden, a score too long to show, the clock's next second: what was drawn
     // of them goes, what is drawn now shows.
-    Game.Next = false;
+    Game.NextBallsShown = false;
     Game.Score = 1234567;
     Game.TimeText.Assign("0103");
     Logic.Board[0][0] = 5;
@@ -238,7 +238,7 @@ TEST_F(Drawing, PreviewShowsThreeOrFourAnnouncedBalls) {
     Logic.NextBank = 1;
     Logic.Preview.Banks[1] = {2, 0, 3, 4};
     Logic.Preview.Banks[0] = {6, 6, 6, 6};
-    Game.Next = true;
+    Game.NextBallsShown = true;
     DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 0), testskin::PreviewSlot(2)) << "colour 2, slot 2";
     EXPECT_EQ(PreviewPixel(l.PreviewLeft3, 1), testskin::Background()) << "colour 0 leaves a gap";
@@ -250,11 +250,11 @@ TEST_F(Drawing, PreviewShowsThreeOrFourAnnouncedBalls) {
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::PreviewSlot(2));
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 3), testskin::PreviewSlot(3)) << "colour 4, slot 3";
 
-    Game.Next = false;
+    Game.NextBallsShown = false;
     DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::Background());
 
-    Game.Next = true;
+    Game.NextBallsShown = true;
     Game.Difficulty = 9;
     DrawBoard();
     EXPECT_EQ(PreviewPixel(l.PreviewLeft4, 0), testskin::Background());
@@ -359,7 +359,7 @@ TEST_F(Drawing, TheLargestAndSmallestLayoutsStayFarInsideTheNumbers) {
         Renderer.LoadSkinImages(layout, Files, CacheFile("clock.bmp"));
         Logic.Board[8][8] = 3;
         Game.Score = 99999;
-        Game.Next = true;
+        Game.NextBallsShown = true;
         Game.TimeText.Assign("9959");
         DrawBoard();
         Renderer.DrawClock();

@@ -9,14 +9,6 @@
 
 namespace {
 
-class TQuietSettingsHost : public TSettingsHost {
-public:
-    void ShowSettingsInMenu(const TGame& /*game*/) override {}
-    void SetClientSize(int width, int height) override { Size = QSize(width, height); }
-    void SetChannelIntervals(const TChannelIntervals& /*intervals*/) override {}
-    QSize Size;
-};
-
 // A board a player might see mid-game: every cell taken by the six colours, one ball
 // bouncing, one appearing, one vanishing, a score, a clock and four balls announced.
 void SetUpBusyBoard(TPresentationWorld& world) {
@@ -37,7 +29,7 @@ void SetUpBusyBoard(TPresentationWorld& world) {
     world.Game.Score = 1234;
     world.Game.TimeText.Assign("0347");
     world.Game.Difficulty = DifficultyHard;
-    world.Game.Next = true;
+    world.Game.NextBallsShown = true;
     world.Logic.Preview.Banks[0] = {1, 2, 3, 4};
 }
 
@@ -51,8 +43,7 @@ TEST_P(ShippedSkins, DrawAFullBoardThroughTheGamesRenderer) {
     TRecordingMessageBoxes messages;
     TLoader loader(messages);
     loader.ExtractSkinPackage(folder.Path("Gfx\\Skins\\" + name + ".lsk"));
-    TQuietSettingsHost host;
-    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, host, messages}));
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, messages}));
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(loader.SkinData().SkinName, name);
 
@@ -60,7 +51,9 @@ TEST_P(ShippedSkins, DrawAFullBoardThroughTheGamesRenderer) {
     DrawBoard();
     Renderer.DrawClock();
     const QImage& board = Renderer.BackBuffer();
-    EXPECT_EQ(board.size(), host.Size) << "the background fills the window";
+    const TSkinLayout& layout = loader.SkinData().Layout;
+    EXPECT_EQ(board.size(), QSize(layout.WindowWidth, layout.WindowHeight))
+        << "the background fills the window";
 
     // Every cell shows a picture of its own over the background's well: a ball differs
     // from the empty cell at its centre.

@@ -65,16 +65,6 @@ public:
     }
 };
 
-class TRecordingSettingsHost : public TSettingsHost {
-public:
-    void ShowSettingsInMenu(const TGame& /*game*/) override { ++MenuMarks; }
-    void SetClientSize(int width, int height) override { ClientSize = {width, height}; }
-    void SetChannelIntervals(const TChannelIntervals& intervals) override { Intervals = intervals; }
-    int MenuMarks = 0;
-    std::pair<int, int> ClientSize{0, 0};
-    TChannelIntervals Intervals;
-};
-
 class SkinLoader : public testing::Test, protected TPresentationWorld {
 protected:
     // Packs the solid test skin, named as given and with the given window width, into
@@ -96,7 +86,13 @@ protected:
         Folder.Write("Gfx\\Skins\\" + file, writer.Finish());
     }
 
-    bool Apply() { return ApplySettings({Game, Loader, Renderer, Host, Messages}); }
+    bool Apply() { return ApplySettings({Game, Loader, Renderer, Messages}); }
+
+    // The window the loaded skin asks for.
+    static std::pair<int, int> ClientSize(const TLoader& loader) {
+        const TSkinLayout& layout = loader.SkinData().Layout;
+        return {layout.WindowWidth, layout.WindowHeight};
+    }
 
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
@@ -108,7 +104,6 @@ protected:
 
     TGameFolder Folder;
     TCheckedMessageBoxes Messages;
-    TRecordingSettingsHost Host;
     TLoader Loader{Messages};
 };
 
@@ -121,12 +116,12 @@ TEST_F(SkinLoader, EmptyCacheIsFilledFromTheDefaultPackage) {
     EXPECT_TRUE(Messages.Shown.empty());
     EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
     EXPECT_TRUE(Loader.IsSkinCacheValid());
-    EXPECT_EQ(Host.MenuMarks, 1);
-    EXPECT_EQ(Host.ClientSize, std::make_pair(170, 150));
-    EXPECT_EQ(Host.Intervals.Appearance, 60U);
-    EXPECT_EQ(Host.Intervals.Choosing, 24U);
-    EXPECT_EQ(Host.Intervals.Moving, 37U);
-    EXPECT_EQ(Host.Intervals.Deleting, 52U);
+    EXPECT_EQ(ClientSize(Loader), std::make_pair(170, 150));
+    const TChannelIntervals intervals = ChannelIntervals(Game.Speeds);
+    EXPECT_EQ(intervals.Appearance, 60U);
+    EXPECT_EQ(intervals.Choosing, 24U);
+    EXPECT_EQ(intervals.Moving, 37U);
+    EXPECT_EQ(intervals.Deleting, 52U);
     EXPECT_EQ(Game.SoundFile(TSound::Choosing), "Sfx\\Selecting1.wav");
     EXPECT_EQ(Game.SoundFile(TSound::Moving), "Sfx\\Moving2.wav");
     EXPECT_EQ(Game.SoundFile(TSound::Deleting), "Sfx\\Deleting3.wav");
@@ -195,15 +190,15 @@ TEST_F(SkinLoader, ThePlayersPackageWinsOverAShippedOneOfTheSameName) {
                             {"Buttons.lsk", Folder.Path("Gfx\\Skins\\Buttons.lsk")},
                             {"Zinc.lsk", Folder.Path("Gfx\\Skins\\Zinc.lsk")}}));
     EXPECT_EQ(loader.PackagePath("Amber.lsk"), Folder.Path("Shipped\\Gfx\\Skins\\Amber.lsk"));
-    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Host, Messages}));
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Messages}));
     EXPECT_EQ(loader.SkinData().SkinName, "Mine");
-    EXPECT_EQ(Host.ClientSize.first, 180);
+    EXPECT_EQ(ClientSize(loader).first, 180);
 
     // Without the player's default the shipped one serves; without any default, the first
     // name of both folders together.
     std::filesystem::remove(Folder.Path("Gfx\\Skins\\Buttons.lsk"));
     loader.ClearSkinCache();
-    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Host, Messages}));
+    ASSERT_TRUE(ApplySettings({Game, loader, Renderer, Messages}));
     EXPECT_EQ(loader.SkinData().SkinName, "Shipped");
     std::filesystem::remove(Folder.Path("Shipped\\Gfx\\Skins\\Buttons.lsk"));
     EXPECT_EQ(loader.ChooseSkinPackage(), TLoader::TPackageChoice::FirstFound);
@@ -266,7 +261,7 @@ TEST_F(SkinLoader, UnusableCachedSkinGivesWayToTheDefault) {
     ASSERT_TRUE(Apply());
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Can not find skin!"});
     EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
-    EXPECT_EQ(Host.ClientSize.first, 200);
+    EXPECT_EQ(ClientSize(Loader).first, 200);
 
     // A cached skin that lost a picture: the picture's error, then the default again.
     std::filesystem::remove(Folder.Path("Gfx\\Cache\\s3.bmp"));
@@ -324,7 +319,7 @@ TEST_F(SkinLoader, ASkinBeyondTheLimitsGivesWayToTheDefault) {
     EXPECT_NE(Messages.Shown[0].Text.find("it is 4097 x 3 pixels"), std::string::npos)
         << Messages.Shown[0].Text;
     EXPECT_EQ(Loader.SkinData().SkinName, "Buttons");
-    EXPECT_EQ(Host.ClientSize.first, 200);
+    EXPECT_EQ(ClientSize(Loader).first, 200);
 }
 
 TEST_F(SkinLoader, ARefusedSkinWithNoPackageToFallBackOnIsToldOnce) {

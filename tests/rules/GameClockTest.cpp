@@ -17,12 +17,12 @@ protected:
         Game.LevelTarget = 100;
         World.Logic.Preview.Banks[0] = {1, 2, 3, 4};
         // The game-over sequence ends in a new game.
-        World.Hooks.OnGameOver = [this] { World.Rules.NewGame(); };
+        World.OnGameOver = [this] { World.NewGame(); };
     }
 
     void Ticks(int seconds) {
         for (int i = 0; i < seconds; ++i) {
-            World.Rules.Clock.ClockTick();
+            World.Fire(TChannel::Clock);
         }
     }
 
@@ -37,8 +37,8 @@ protected:
     TSeededRandom Random{7};
     TRulesWorld World{Random};
     TGame& Game = World.Game;
-    const std::string& Caption = World.Hooks.Caption;
-    const int& GameOvers = World.Hooks.GameOvers;
+    const std::string& Caption = World.Caption;
+    const int& GameOvers = World.GameOvers;
 };
 
 TEST_F(GameClock, ClassicCountsUpAndStartsAgainAfter9959) {
@@ -68,7 +68,7 @@ TEST_F(GameClock, TimeTrialPassesALevelAndCarriesTheSurplus) {
     SetBoard(World.Logic, {"123456123", ".........", ".........", ".........", ".........",
                            ".........", ".........", ".........", "........."});
     World.Logic.CellMarks[0][0] = MarkSelected;
-    World.Hooks.SetChannelEnabled(TChannel::Choosing, true);
+    World.Channels.Set(TChannel::Choosing, true);
     World.Game.InputEnabled = false;
     Ticks(1);
     EXPECT_EQ(Game.TimeText, "0459");
@@ -98,9 +98,9 @@ TEST_F(GameClock, ScoreEqualToTheTargetPasses) {
 TEST_F(GameClock, MissedTargetEndsTheGame) {
     // The game-over sequence records the time the player last saw, the level's last second.
     std::string timeAtGameOver;
-    World.Hooks.OnGameOver = [this, &timeAtGameOver] {
+    World.OnGameOver = [this, &timeAtGameOver] {
         timeAtGameOver = Game.TimeText.View();
-        World.Rules.NewGame();
+        World.NewGame();
     };
     Game.LevelTarget = 150;
     Game.Minutes = 0;

@@ -9,16 +9,13 @@ namespace {
 // Thousands of seeded games of random legal moves, driven the way the main loop drives
 // them: each pass fires the Moving, Appearance and Deleting channels that are due, through
 // the rules' own channel actions, and the player presses cells between passes, during walks
-// and animations too. After every call into the rules the game's invariants are checked.
+// and animations too. Every call into the rules is checked: the game's invariants, and its
+// outcome against what the call did. Half the games play with sounds on.
 class TSelfPlay {
 public:
     TSelfPlay(uint64_t seed, uint32_t difficulty) : Random(seed), Player(seed * 7919 + 1) {
         World.Game.Difficulty = difficulty;
-        World.Hooks.OnGameOver = [this] {
-            EXPECT_TRUE(World.Logic.IsBoardFull()) << "a game ended on a board with room";
-            ++GamesOver;
-            StartGame();
-        };
+        World.Game.SoundsOn = seed % 2 == 0;
         StartGame();
     }
 
@@ -36,39 +33,65 @@ public:
     int AppearancesEnded = 0;
 
 private:
+    // As the window does once the game's end has run.
     void StartGame() {
-        World.Rules.NewGame();
+        const TOutcome& outcome = World.NewGame();
+        EXPECT_TRUE(outcome.NewGame && outcome.CaptionChanged);
+        EXPECT_FALSE(outcome.GameOver || outcome.Redraw || outcome.Autosave);
+        EXPECT_FALSE(World.Game.GameOver);
         EXPECT_EQ(CountBalls(World.Logic), BallsPerSpawn(World.Game.Difficulty));
-        GameStarted = true;
+    }
+
+    // The game is over only on a full board, and stays so until the next game: a press is
+    // ignored and no channel acts.
+    void EndGame() {
+        EXPECT_TRUE(World.Logic.IsBoardFull()) << "a game ended on a board with room";
+        EXPECT_TRUE(World.Game.GameOver);
+        ++GamesOver;
+        const TLogic finished = World.Logic;
+        EXPECT_EQ(World.Press(Pick(BoardSize), Pick(BoardSize)), TPress::Ignored);
+        for (const TChannel channel : {TChannel::Moving, TChannel::Appearance, TChannel::Deleting,
+                                       TChannel::Choosing, TChannel::Clock}) {
+            const TOutcome& fired = World.Fire(channel);
+            EXPECT_FALSE(fired.Redraw || fired.GameOver || fired.Autosave);
+            EXPECT_TRUE(fired.Sounds.Empty());
+        }
+        EXPECT_EQ(World.Logic.Board, finished.Board);
+        EXPECT_EQ(World.Logic.AppearFrame, finished.AppearFrame);
+        StartGame();
     }
 
     void Pass() {
         // Channels fire when their interval has passed; the player's timing varies which
         // of them are due in a pass.
         if (World.Enabled(TChannel::Moving) && Chance(4, 5)) {
-            Checked([this] { FireMoving(); });
+            Checked([this] { return FireMoving(); });
         }
         if (World.Enabled(TChannel::Appearance) && Chance(2, 3)) {
-            Checked([this] { FireAppearance(); });
+            Checked([this] { return FireAppearance(); });
         }
         if (World.Enabled(TChannel::Deleting) && Chance(2, 3)) {
-            Checked([this] { FireDeleting(); });
+            Checked([this] { return FireDeleting(); });
         }
         if (Chance(1, 3)) {
-            Checked([this] { PlayerActs(); });
+            Checked([this] { return PlayerActs(); });
         }
     }
 
-    // Runs one engine step and checks what it may have changed.
+    // Runs one engine step and checks what it changed and what it answered.
     template <typename Step>
     void Checked(Step step) {
         const TLogic before = World.Logic;
         const uint32_t scoreBefore = World.Game.Score;
-        GameStarted = false;
         Expected = Unchecked;
-        step();
-        if (GameStarted) {
-            return;  // a game ended inside the step and a new one has begun
+        const TOutcome outcome = step();
+        EXPECT_FALSE(outcome.NewGame || outcome.CaptionChanged) << "a turn never starts a game";
+        if (!World.Game.SoundsOn) {
+            EXPECT_TRUE(outcome.Sounds.Empty()) << "a sound with sounds off";
+        }
+        if (outcome.GameOver) {
+            EndGame();
+            return;
         }
         const TLogic& after = World.Logic;
         const int balls = CountBalls(after);
@@ -112,62 +135,88 @@ private:
         EXPECT_TRUE(logic.DeleteFrame >= 0 && logic.DeleteFrame < LastDeleteFrame);
     }
 
-    void FireMoving() {
+    // A turn's channel always asks for the board's picture after its step. The walk sounds
+    // once for each cell the ball enters, never for the lift; a walk ends no turn, so it is
+    // never autosaved.
+    TOutcome FireMoving() {
         const bool lifting = World.Logic.MoveStarting;
         const bool firstStep = !lifting && !Entered;
-        World.Rules.FireChannel(TChannel::Moving);
+        const TOutcome outcome = World.Fire(TChannel::Moving);
+        EXPECT_TRUE(outcome.Redraw);
+        EXPECT_FALSE(outcome.Autosave);
+        const int sounds = World.Game.SoundsOn && !lifting ? 1 : 0;
+        EXPECT_EQ(outcome.Sounds.Size(), sounds);
+        if (sounds > 0) {
+            EXPECT_EQ(*outcome.Sounds.begin(), TSound::Moving);
+        }
         if (lifting) {
             Expected = -1;
             Entered = false;
-            return;
+            return outcome;
         }
         Entered = true;
         Expected = firstStep ? 1 : 0;
-        if (World.Enabled(TChannel::Moving)) {
-            return;
+        if (World.Enabled(TChannel::Moving) || outcome.GameOver) {
+            return outcome;
         }
         // Arrived: a line or a spawn. The lift cleared every mark, so the marks now standing
         // are the arrival's own.
         const int removed = CountMarks(World.Logic, MarkDeleting);
         if (removed > 0) {
-            ASSERT_GE(removed, World.Game.Difficulty == DifficultyEasy ? 4 : 5);
+            EXPECT_GE(removed, World.Game.Difficulty == DifficultyEasy ? 4 : 5);
             Expected -= removed;
             ExpectedPoints = LinePoints(removed - 3);
             ++LinesScored;
         } else {
             Expected += CountMarks(World.Logic, MarkAppearing);
         }
+        return outcome;
     }
 
-    // An appearance that ends checks for a line and autosaves; one whose marks the player's
-    // move has cleared stops without either, and no ball comes or goes.
-    void FireAppearance() {
-        const int autosaves = World.Hooks.Autosaves;
-        World.Rules.FireChannel(TChannel::Appearance);
+    // An appearance that ends checks for a line and asks for the autosave; one whose marks
+    // the player's move has cleared stops without either, and no ball comes or goes.
+    TOutcome FireAppearance() {
+        const bool marked = World.Logic.HasMark(MarkAppearing);
+        const bool ends = World.Logic.AppearFrame + 1 == LastAppearFrame;
+        const TOutcome outcome = World.Fire(TChannel::Appearance);
+        EXPECT_TRUE(outcome.Redraw);
+        EXPECT_TRUE(outcome.Sounds.Empty());
+        EXPECT_EQ(outcome.Autosave, ends && marked);
         Expected = 0;
-        if (World.Hooks.Autosaves == autosaves) {
-            return;
+        if (!outcome.Autosave) {
+            return outcome;
         }
         const int removed = CountMarks(World.Logic, MarkDeleting);
         LinesFromSpawns += removed > 0 ? 1 : 0;
         Expected = -removed;
         ++AppearancesEnded;
+        return outcome;
     }
 
-    void FireDeleting() {
-        World.Rules.FireChannel(TChannel::Deleting);
+    // The vanishing's end unlocks input and asks for the autosave.
+    TOutcome FireDeleting() {
+        const bool marked = World.Logic.HasMark(MarkDeleting);
+        const bool ends = World.Logic.DeleteFrame + 1 == LastDeleteFrame;
+        const TOutcome outcome = World.Fire(TChannel::Deleting);
+        EXPECT_TRUE(outcome.Redraw);
+        EXPECT_EQ(outcome.Autosave, ends && marked);
+        if (outcome.Autosave) {
+            EXPECT_TRUE(World.Game.InputEnabled);
+        }
         Expected = 0;
+        return outcome;
     }
 
     // Presses a ball and then a target; prefers moves that complete a line, so that the
-    // scoring paths are walked often.
-    void PlayerActs() {
+    // scoring paths are walked often. A press never draws nor saves, and sounds only when
+    // its target is blocked.
+    TOutcome PlayerActs() {
         Expected = 0;
-        TLogic& logic = World.Logic;
         if (Chance(1, 5)) {
-            World.Turns.PressCell(Pick(BoardSize), Pick(BoardSize));
-            return;
+            CheckPress(Pick(BoardSize), Pick(BoardSize));
+            return {};
         }
+        const TLogic& logic = World.Logic;
         TCell bestBall{-1, -1};
         TCell bestTarget{-1, -1};
         for (int attempt = 0; attempt < 24; ++attempt) {
@@ -190,8 +239,19 @@ private:
             }
         }
         if (bestBall.Column >= 0) {
-            World.Turns.PressCell(bestBall.Column, bestBall.Row);
-            World.Turns.PressCell(bestTarget.Column, bestTarget.Row);
+            CheckPress(bestBall.Column, bestBall.Row);
+            CheckPress(bestTarget.Column, bestTarget.Row);
+        }
+        return {};
+    }
+
+    void CheckPress(int column, int row) {
+        const TOutcome& outcome = World.Follow(World.Turns.PressCell(column, row));
+        EXPECT_FALSE(outcome.Redraw || outcome.Autosave || outcome.GameOver);
+        const bool errorSound = outcome.Press == TPress::Blocked && World.Game.SoundsOn;
+        EXPECT_EQ(outcome.Sounds.Size(), errorSound ? 1 : 0);
+        if (outcome.Press == TPress::MoveAccepted) {
+            EXPECT_TRUE(World.Enabled(TChannel::Moving));
         }
     }
 
@@ -204,7 +264,6 @@ private:
     TSeededRandom Player;
     TRulesWorld World{Random};
     int GamesOver = 0;
-    bool GameStarted = false;
     bool Entered = false;
     int Expected = Unchecked;
     uint32_t ExpectedPoints = 0;

@@ -33,21 +33,16 @@ protected:
     TRulesWorld World{Random};
     TLogic& Logic = World.Logic;
     TGame& Game = World.Game;
-    TRecordingHooks& Hooks = World.Hooks;
 
-    void Select(int column, int row) {
-        ASSERT_EQ(World.Turns.PressCell(column, row), TPressOutcome::Selected);
-    }
-    void Move(int column, int row) {
-        ASSERT_EQ(World.Turns.PressCell(column, row), TPressOutcome::MoveAccepted);
-    }
+    void Select(int column, int row) { ASSERT_EQ(World.Press(column, row), TPress::Selected); }
+    void Move(int column, int row) { ASSERT_EQ(World.Press(column, row), TPress::MoveAccepted); }
     void Announce(std::array<int32_t, PreviewSize> colours) {
         Logic.Preview.Banks[Logic.NextBank] = colours;
     }
 };
 
 TEST_F(TurnCycle, NeighbourMoveTakesTwoFiringsAndSpawnsWithoutALine) {
-    Game.Enable = true;
+    Game.SoundsOn = true;
     Logic.AppearFrame = 9;  // where the last appearance left it
     Logic.Board[0][0] = 3;
     Announce({4, 5, 6, 1});
@@ -56,7 +51,7 @@ TEST_F(TurnCycle, NeighbourMoveTakesTwoFiringsAndSpawnsWithoutALine) {
     Move(1, 0);
     EXPECT_TRUE(World.Enabled(TChannel::Moving));
 
-    World.Turns.AdvanceMove();
+    World.AdvanceMove();
     EXPECT_EQ(Logic.Board[0][0], 0) << "the first firing lifts the ball";
     EXPECT_EQ(CountMarks(Logic, MarkSelected), 0);
     EXPECT_FALSE(Logic.MoveStarting);
@@ -67,11 +62,11 @@ TEST_F(TurnCycle, NeighbourMoveTakesTwoFiringsAndSpawnsWithoutALine) {
     ScriptPosition(Random, 8, 6);
     ScriptPosition(Random, 0, 8);
     Random.Add({0, 1, 2});  // the colours announced for the next spawn: 1, 2, 3
-    World.Turns.AdvanceMove();
+    World.AdvanceMove();
     EXPECT_EQ(Logic.Board[1][0], 3);
     EXPECT_FALSE(World.Enabled(TChannel::Moving));
     EXPECT_TRUE(Logic.MoveStarting);
-    EXPECT_EQ(Hooks.Sounds, std::vector<TSound>{TSound::Moving});
+    EXPECT_EQ(World.Sounds, std::vector<TSound>{TSound::Moving});
 
     EXPECT_EQ(Logic.Board[8][8], 4);
     EXPECT_EQ(Logic.Board[8][7], 5);
@@ -87,32 +82,32 @@ TEST_F(TurnCycle, NeighbourMoveTakesTwoFiringsAndSpawnsWithoutALine) {
 }
 
 TEST_F(TurnCycle, WalkCarriesTheBallOneCellPerFiring) {
-    Game.Enable = true;
+    Game.SoundsOn = true;
     Logic.Board[4][4] = 2;
     Select(4, 4);
     Move(6, 6);
     EXPECT_EQ(Logic.MoveStep, 3);
-    World.Turns.AdvanceMove();
+    World.AdvanceMove();
     const std::vector<TCell> path{{5, 4}, {6, 4}, {6, 5}, {6, 6}};
     for (std::size_t step = 0; step + 1 < path.size(); ++step) {
-        World.Turns.AdvanceMove();
+        World.AdvanceMove();
         EXPECT_EQ(CountBalls(Logic), 1);
         EXPECT_EQ(Logic.Board[path[step].Column][path[step].Row], 2);
     }
     ScriptSpawnInColumn(Random, 0);
-    World.Turns.AdvanceMove();
+    World.AdvanceMove();
     EXPECT_EQ(Logic.Board[6][6], 2);
-    EXPECT_EQ(Hooks.Sounds.size(), 4U) << "one moving sound per cell entered";
+    EXPECT_EQ(World.Sounds.size(), 4U) << "one moving sound per cell entered";
 }
 
 TEST_F(TurnCycle, MovingSoundFollowsTheSoundSwitch) {
-    Game.Enable = false;
+    Game.SoundsOn = false;
     Logic.Board[4][4] = 2;
     Select(4, 4);
     Move(4, 6);
     ScriptSpawnInColumn(Random, 0);
     EXPECT_EQ(World.WalkToArrival(), 3);
-    EXPECT_TRUE(Hooks.Sounds.empty());
+    EXPECT_TRUE(World.Sounds.empty());
 }
 
 TEST_F(TurnCycle, ScoredLineVanishesLocksInputAndKeepsThePreview) {
@@ -137,21 +132,21 @@ TEST_F(TurnCycle, ScoredLineVanishesLocksInputAndKeepsThePreview) {
     EXPECT_EQ(Logic.NextBank, bank);
 
     Logic.Board[7][7] = 6;
-    EXPECT_EQ(World.Turns.PressCell(7, 7), TPressOutcome::Ignored) << "input is locked";
+    EXPECT_EQ(World.Press(7, 7), TPress::Ignored) << "input is locked";
 
     // Twelve frames show, the thirteenth firing ends the vanishing.
     for (int firing = 1; firing <= 12; ++firing) {
-        World.Turns.AdvanceDeletion();
+        World.AdvanceDeletion();
         EXPECT_EQ(Logic.DeleteFrame, firing);
     }
     EXPECT_FALSE(Game.InputEnabled);
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 5);
-    World.Turns.AdvanceDeletion();
+    World.AdvanceDeletion();
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0);
     EXPECT_FALSE(World.Enabled(TChannel::Deleting));
     EXPECT_TRUE(Game.InputEnabled);
     EXPECT_EQ(Logic.DeleteFrame, 1);
-    EXPECT_EQ(Hooks.Autosaves, 1);
+    EXPECT_EQ(World.Autosaves, 1);
     EXPECT_EQ(Random.Left(), 0U);
 }
 
@@ -178,7 +173,7 @@ TEST_F(TurnCycle, HardSpawnsFourBallsInTheAnnouncedColours) {
     Random.Add({4});
     Random.Add({3});
     Random.Add({2});
-    World.Turns.SpawnBalls();
+    World.SpawnBalls();
     EXPECT_EQ(Logic.Board[0][0], 6);
     EXPECT_EQ(Logic.Board[1][0], 5);
     EXPECT_EQ(Logic.Board[2][0], 4);
@@ -189,7 +184,7 @@ TEST_F(TurnCycle, HardSpawnsFourBallsInTheAnnouncedColours) {
     // A difficulty the game does not know, only ever from a hand-made file, places no ball.
     Game.Difficulty = 7;
     ScriptPreviewPositions(Random, 8, 8);
-    World.Turns.SpawnBalls();
+    World.SpawnBalls();
     EXPECT_EQ(CountBalls(Logic), 4);
     EXPECT_EQ(Logic.NextBank, 1);
 }
@@ -207,7 +202,7 @@ TEST_F(TurnCycle, SpawnRedrawsTakenPositionsAndNeverStacksBalls) {
     Random.Add({0});
     ScriptPosition(Random, 2, 2);
     Random.Add({0});
-    World.Turns.SpawnBalls();
+    World.SpawnBalls();
     EXPECT_EQ(Logic.Board[4][4], 6);
     EXPECT_EQ(Logic.Board[0][0], 1);
     EXPECT_EQ(Logic.Board[1][1], 2);
@@ -227,18 +222,18 @@ TEST_F(TurnCycle, SpawnedLineVanishesWithoutPoints) {
     Random.Add({0, 0, 0});
     Game.InputEnabled = false;
     Logic.DeleteFrame = 7;
-    World.Turns.SpawnBalls();
+    World.SpawnBalls();
     EXPECT_EQ(Logic.Board[2][0], 2);
 
     // Thirteen frames show, the fourteenth firing ends the appearance with its line check.
     for (int firing = 1; firing <= 13; ++firing) {
-        World.Turns.AdvanceAppearance();
+        World.AdvanceAppearance();
         EXPECT_EQ(Logic.AppearFrame, firing);
     }
     EXPECT_FALSE(World.Enabled(TChannel::Deleting)) << "no line check before the appearance ends";
     EXPECT_EQ(CountMarks(Logic, MarkAppearing), 3);
-    EXPECT_EQ(Hooks.Autosaves, 0);
-    World.Turns.AdvanceAppearance();
+    EXPECT_EQ(World.Autosaves, 0);
+    World.AdvanceAppearance();
     EXPECT_FALSE(World.Enabled(TChannel::Appearance));
     EXPECT_EQ(CountMarks(Logic, MarkAppearing), 0);
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 5);
@@ -246,7 +241,7 @@ TEST_F(TurnCycle, SpawnedLineVanishesWithoutPoints) {
     EXPECT_EQ(Logic.DeleteFrame, 0);
     EXPECT_EQ(Game.Score, 0U);
     EXPECT_FALSE(Game.InputEnabled) << "the start of this vanishing does not touch the input";
-    EXPECT_EQ(Hooks.Autosaves, 1);
+    EXPECT_EQ(World.Autosaves, 1);
     EXPECT_EQ(Logic.AppearFrame, 0);
 }
 
@@ -256,12 +251,12 @@ TEST_F(TurnCycle, AppearanceWithoutALineUnlocksInputAndKeepsTheSelection) {
     Logic.CellMarks[6][6] = MarkAppearing;
     Select(5, 5);
     Game.InputEnabled = false;
-    World.Turns.EndAppearance();
+    World.EndAppearance();
     EXPECT_TRUE(Game.InputEnabled);
     EXPECT_EQ(Logic.CellMarks[5][5], MarkSelected);
     EXPECT_EQ(Logic.CellMarks[6][6], MarkNone);
     EXPECT_FALSE(World.Enabled(TChannel::Deleting));
-    EXPECT_EQ(Hooks.Autosaves, 1);
+    EXPECT_EQ(World.Autosaves, 1);
 }
 
 TEST_F(TurnCycle, AnimationsWhoseMarksAMoveClearedStopWithoutTheirEnds) {
@@ -269,22 +264,22 @@ TEST_F(TurnCycle, AnimationsWhoseMarksAMoveClearedStopWithoutTheirEnds) {
                      ".........", ".........", "........1"});
     Logic.CellMarks[0][0] = MarkAppearing;
     Logic.CellMarks[5][0] = MarkDeleting;
-    Hooks.SetChannelEnabled(TChannel::Appearance, true);
-    Hooks.SetChannelEnabled(TChannel::Deleting, true);
+    World.Channels.Set(TChannel::Appearance, true);
+    World.Channels.Set(TChannel::Deleting, true);
     Logic.AppearFrame = 13;
     Logic.DeleteFrame = 12;
     Select(8, 8);
     Move(8, 4);
-    World.Turns.AdvanceMove();  // the lift clears every mark
+    World.AdvanceMove();  // the lift clears every mark
     Game.InputEnabled = false;
 
-    World.Turns.AdvanceAppearance();
-    World.Turns.AdvanceDeletion();
+    World.AdvanceAppearance();
+    World.AdvanceDeletion();
     EXPECT_FALSE(World.Enabled(TChannel::Appearance));
     EXPECT_FALSE(World.Enabled(TChannel::Deleting));
     EXPECT_EQ(Logic.AppearFrame, 0);
     EXPECT_EQ(Logic.DeleteFrame, 1);
-    EXPECT_EQ(Hooks.Autosaves, 0);
+    EXPECT_EQ(World.Autosaves, 0);
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0)
         << "the row of five waits for the arrival's check";
     EXPECT_FALSE(Game.InputEnabled);
@@ -297,7 +292,7 @@ TEST_F(TurnCycle, RestartBoardSpawnsTheFirstBankAndAnnouncesTheSecond) {
     Logic.CellMarks[0][0] = MarkDeleting;
     Game.InputEnabled = false;
     for (TChannel channel : {TChannel::Moving, TChannel::Deleting, TChannel::Choosing}) {
-        Hooks.SetChannelEnabled(channel, true);
+        World.Channels.Set(channel, true);
     }
     Logic.MoveStarting = false;
     Logic.NextBank = 1;
@@ -308,7 +303,7 @@ TEST_F(TurnCycle, RestartBoardSpawnsTheFirstBankAndAnnouncesTheSecond) {
     ScriptPosition(Random, 3, 3);
     ScriptPosition(Random, 4, 4);
     Random.Add({5, 4, 3});
-    World.Turns.RestartBoard();
+    World.RestartBoard();
 
     EXPECT_TRUE(Game.InputEnabled);
     EXPECT_TRUE(Logic.MoveStarting);
@@ -351,11 +346,11 @@ TEST_F(TurnCycle, LastCellTakenByTheFirstBallThatHitsItEndsTheGame) {
     ScriptMisses(Random);
     const uint8_t bank = Logic.NextBank;
     const auto otherBank = Logic.Preview.Banks[1 - bank];
-    Hooks.OnGameOver = [&] { EXPECT_TRUE(Logic.IsBoardFull()); };
+    World.OnGameOver = [&] { EXPECT_TRUE(Logic.IsBoardFull()); };
 
-    World.Turns.SpawnBalls();
+    World.SpawnBalls();
     EXPECT_EQ(Logic.Board[8][8], 3);
-    EXPECT_EQ(Hooks.GameOvers, 1);
+    EXPECT_EQ(World.GameOvers, 1);
     EXPECT_EQ(Logic.NextBank, bank) << "the last ball was given up: the bank stays";
     EXPECT_EQ(Logic.Preview.Banks[1 - bank][0], 2);
     EXPECT_EQ(Logic.Preview.Banks[1 - bank][1], otherBank[1]);
@@ -368,9 +363,9 @@ TEST_F(TurnCycle, BoardOneShortGoesOnWhenEveryBallMisses) {
     ScriptMisses(Random);
     ScriptMisses(Random);
     ScriptMisses(Random);
-    World.Turns.SpawnBalls();
+    World.SpawnBalls();
     EXPECT_EQ(Logic.Board[8][8], 0);
-    EXPECT_EQ(Hooks.GameOvers, 0);
+    EXPECT_EQ(World.GameOvers, 0);
     EXPECT_TRUE(World.Enabled(TChannel::Appearance));
     EXPECT_EQ(Random.Left(), 0U);
 }
@@ -388,21 +383,61 @@ TEST_F(TurnCycle, SpawnThatFillsTheBoardEndsTheGameEvenWithALine) {
     Random.Add({0});
     ScriptMisses(Random);
     ScriptMisses(Random);
-    World.Turns.SpawnBalls();
-    EXPECT_EQ(Hooks.GameOvers, 1);
+    World.SpawnBalls();
+    EXPECT_EQ(World.GameOvers, 1);
     EXPECT_EQ(Logic.Board[8][8], 6);
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0) << "the game ends before any line check";
 }
 
+// The game ends before the filling spawn's appearance starts: behind the game's end the
+// full board shows the new balls at the frame the last appearance left. Until the next game
+// no press is taken and no channel acts; that game's own spawn starts its appearance.
+TEST_F(TurnCycle, AGameOverHoldsTheFullBoardUntilTheNextGame) {
+    FillAllButOne(Logic);
+    Logic.Board[4][4] = 0;
+    Announce({3, 5, 1, 0});
+    Logic.AppearFrame = 9;
+    ScriptPosition(Random, 8, 8);
+    ScriptPosition(Random, 4, 4);
+    ScriptPosition(Random, 0, 0);
+    ScriptPosition(Random, 0, 0);
+    Random.Add({0, 0});
+    ScriptMisses(Random);
+    const TOutcome& spawn = World.SpawnBalls();
+    EXPECT_TRUE(spawn.GameOver);
+    EXPECT_TRUE(Game.GameOver);
+    EXPECT_TRUE(Logic.IsBoardFull());
+    EXPECT_EQ(Logic.CellMarks[8][8], MarkAppearing);
+    EXPECT_EQ(Logic.AppearFrame, 9);
+    EXPECT_FALSE(World.Enabled(TChannel::Appearance));
+
+    World.Channels.Set(TChannel::Appearance, true);
+    EXPECT_EQ(World.Press(0, 0), TPress::Ignored);
+    EXPECT_FALSE(World.Fire(TChannel::Appearance).Redraw);
+    EXPECT_EQ(Logic.AppearFrame, 9);
+    EXPECT_EQ(CountMarks(Logic, MarkSelected), 0);
+
+    Random.Add({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // the fresh preview
+    ScriptSpawnInColumn(Random, 2);
+    const TOutcome& next = World.NewGame();
+    EXPECT_TRUE(next.NewGame);
+    EXPECT_FALSE(next.GameOver);
+    EXPECT_FALSE(Game.GameOver);
+    EXPECT_EQ(CountBalls(Logic), 3);
+    EXPECT_EQ(Logic.AppearFrame, 0);
+    EXPECT_TRUE(World.Enabled(TChannel::Appearance));
+    EXPECT_EQ(Random.Left(), 0U);
+}
+
 TEST_F(TurnCycle, PressesSelectOnlyWhatMayBeSelected) {
-    Game.Enable = true;
+    Game.SoundsOn = true;
     Logic.Board[0][0] = 1;
     Logic.Board[5][5] = 2;
     Logic.Board[7][7] = 3;
     Logic.CellMarks[7][7] = MarkAppearing;
 
-    EXPECT_EQ(World.Turns.PressCell(3, 3), TPressOutcome::Ignored) << "nothing selected yet";
-    EXPECT_TRUE(Hooks.Sounds.empty());
+    EXPECT_EQ(World.Press(3, 3), TPress::Ignored) << "nothing selected yet";
+    EXPECT_TRUE(World.Sounds.empty());
 
     Select(0, 0);
     EXPECT_EQ(Logic.Selection.Colour, 1);
@@ -412,13 +447,13 @@ TEST_F(TurnCycle, PressesSelectOnlyWhatMayBeSelected) {
     EXPECT_EQ(Logic.Selection.Column, 5);
     EXPECT_EQ(Logic.Selection.Colour, 2);
 
-    EXPECT_EQ(World.Turns.PressCell(5, 5), TPressOutcome::Ignored) << "pressing it again";
-    EXPECT_EQ(World.Turns.PressCell(7, 7), TPressOutcome::Ignored) << "an appearing ball";
+    EXPECT_EQ(World.Press(5, 5), TPress::Ignored) << "pressing it again";
+    EXPECT_EQ(World.Press(7, 7), TPress::Ignored) << "an appearing ball";
     EXPECT_EQ(Logic.CellMarks[5][5], MarkSelected);
     EXPECT_EQ(CountMarks(Logic, MarkSelected), 1);
 
     Game.InputEnabled = false;
-    EXPECT_EQ(World.Turns.PressCell(0, 0), TPressOutcome::Ignored);
+    EXPECT_EQ(World.Press(0, 0), TPress::Ignored);
     EXPECT_EQ(Logic.CellMarks[5][5], MarkSelected);
 }
 
@@ -426,15 +461,15 @@ TEST_F(TurnCycle, BlockedTargetKeepsTheSelection) {
     SetBoard(Logic, {"1........", ".........", ".........", ".........", "....2....", "...2.2...",
                      "....2....", ".........", "........."});
     Select(0, 0);
-    Game.Enable = false;
-    EXPECT_EQ(World.Turns.PressCell(4, 5), TPressOutcome::Blocked);
-    EXPECT_TRUE(Hooks.Sounds.empty());
+    Game.SoundsOn = false;
+    EXPECT_EQ(World.Press(4, 5), TPress::Blocked);
+    EXPECT_TRUE(World.Sounds.empty());
     EXPECT_FALSE(World.Enabled(TChannel::Moving));
     EXPECT_EQ(Logic.CellMarks[0][0], MarkSelected);
 
-    Game.Enable = true;
-    EXPECT_EQ(World.Turns.PressCell(4, 5), TPressOutcome::Blocked);
-    EXPECT_EQ(Hooks.Sounds, std::vector<TSound>{TSound::Error});
+    Game.SoundsOn = true;
+    EXPECT_EQ(World.Press(4, 5), TPress::Blocked);
+    EXPECT_EQ(World.Sounds, std::vector<TSound>{TSound::Error});
     Move(8, 8);
 }
 
@@ -444,13 +479,13 @@ TEST_F(TurnCycle, NoSecondMoveWhileABallWalks) {
     Select(0, 0);
     Move(0, 4);
     // Before the first step the selection still names the ball to lift.
-    EXPECT_EQ(World.Turns.PressCell(8, 0), TPressOutcome::Ignored);
-    World.Turns.AdvanceMove();
-    World.Turns.AdvanceMove();
+    EXPECT_EQ(World.Press(8, 0), TPress::Ignored);
+    World.AdvanceMove();
+    World.AdvanceMove();
     // The walking ball itself cannot be selected; another ball can, but not sent off.
-    EXPECT_EQ(World.Turns.PressCell(0, 1), TPressOutcome::Ignored);
+    EXPECT_EQ(World.Press(0, 1), TPress::Ignored);
     Select(8, 0);
-    EXPECT_EQ(World.Turns.PressCell(8, 8), TPressOutcome::Ignored);
+    EXPECT_EQ(World.Press(8, 8), TPress::Ignored);
     ScriptSpawnInColumn(Random, 2);
     World.WalkToArrival();
     EXPECT_EQ(Logic.Board[0][4], 1);
@@ -464,8 +499,8 @@ TEST_F(TurnCycle, CancelledWalkLeavesTheEngineReadyForAFreshMove) {
     Announce({5, 5, 5, 5});
     Select(0, 0);
     Move(0, 6);
-    World.Turns.AdvanceMove();
-    World.Turns.AdvanceMove();
+    World.AdvanceMove();
+    World.AdvanceMove();
     World.Turns.CancelMove();
     EXPECT_FALSE(World.Enabled(TChannel::Moving));
     EXPECT_TRUE(Logic.MoveStarting);
@@ -473,7 +508,7 @@ TEST_F(TurnCycle, CancelledWalkLeavesTheEngineReadyForAFreshMove) {
 
     Select(0, 1);
     Move(2, 1);
-    World.Turns.AdvanceMove();
+    World.AdvanceMove();
     EXPECT_EQ(Logic.Board[0][1], 0) << "the next move begins by lifting the ball";
     ScriptSpawnInColumn(Random, 8);
     World.WalkToArrival();
@@ -494,7 +529,7 @@ TEST_F(TurnCycle, BallSelectedDuringAVanishingKeepsItsColour) {
     EXPECT_EQ(Logic.LineColour, 4);
     EXPECT_EQ(Logic.Selection.Colour, 6);
     while (World.Enabled(TChannel::Deleting)) {
-        World.Turns.AdvanceDeletion();
+        World.AdvanceDeletion();
     }
     EXPECT_EQ(CountMarks(Logic, MarkDeleting), 0);
     EXPECT_EQ(Logic.CellMarks[6][8], MarkSelected) << "the vanishing's end keeps the selection";
@@ -509,7 +544,7 @@ TEST_F(TurnCycle, LineFoundAtTheEndOfAnAppearanceLeavesTheSelectedBallAlone) {
                      ".........", ".........", "........5"});
     Logic.CellMarks[2][0] = MarkAppearing;
     Select(8, 8);
-    World.Turns.EndAppearance();
+    World.EndAppearance();
     EXPECT_EQ(Logic.LineColour, 1);
     Move(8, 0);
     ScriptSpawnInColumn(Random, 0);

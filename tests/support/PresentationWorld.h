@@ -1,21 +1,24 @@
 #pragma once
 
-#include "presentation/Renderer.h"
-#include "support/RecordingHooks.h"
+#include <vector>
 
-// The animations and the renderer the game draws with, on recorded hooks.
+#include "presentation/Renderer.h"
+
+// The animations and the renderer the game draws with.
 struct TPresentationWorld {
-    // The board's whole picture, its parts in the order the rules draw them.
+    // The board's whole picture, its parts in the order the game draws them; the sounds its
+    // cells bring are kept.
     void DrawBoard() {
-        Renderer.DrawCells();
+        const TSoundList sounds = Renderer.DrawCells();
+        Sounds.insert(Sounds.end(), sounds.begin(), sounds.end());
         Renderer.DrawScore();
         Renderer.DrawPreview();
     }
 
     TLogic Logic;
     TGame Game;
-    TRecordingHooks Hooks;
     TBounceState Bounce;
-    TAnimations Animations{Bounce, Logic, Game, Hooks};
+    TAnimations Animations{Bounce, Logic, Game};
     TRenderer Renderer{Logic, Game, Animations};
+    std::vector<TSound> Sounds;
 };

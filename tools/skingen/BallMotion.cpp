@@ -24,9 +24,9 @@ constexpr double LowHop = 0.45;
 
 }  // namespace
 
-TBallPose BouncePose(int entry) {
-    const bool high = entry < 6;
-    const int step = high ? entry : entry - 6;
+TBallPose BouncePose(int column) {
+    const bool high = column < 6;
+    const int step = high ? column : column - 6;
     const TShape shape = high ? HighHopShapes[step] : LowHopShapes[step];
     TBallPose pose;
     pose.Lift = HopHeight(step) * (high ? 1.0 : LowHop);

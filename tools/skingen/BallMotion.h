@@ -2,8 +2,10 @@
 
 #include <optional>
 
-// The pose of a ball in one frame of its cell. The game shows the frames of a strip in a fixed
-// order; these tables make that order read as one motion.
+#include "skinformat/BallStrip.h"
+
+// The pose of a ball in one frame of its cell. The game shows the cells of a strip in a fixed
+// order (skinformat/BallStrip.h); these tables make that order read as one motion.
 struct TBallPose {
     double Lift = 0;  // how far the ball's bottom is above the floor, as a share of the hop
     double ScaleX = 1;
@@ -17,12 +19,9 @@ struct TFramePose {
     std::optional<double> Burst;  // 0 when the ball bursts, towards 1 as the pieces fade
 };
 
-constexpr int BounceEntries = 12;
-constexpr int StripColumns = 13;
-
-// The selected ball is shown as entries 0..5, 5..1, the still ball, 6..11, 10..6, then again
-// from 0: entries 0 to 5 are a high hop, 6 to 11 a low one, each squashing on the floor.
-TBallPose BouncePose(int entry);
+// The bounce row's columns 0 to 5 are a high hop, 6 to 11 a low one, each squashing on the
+// floor.
+TBallPose BouncePose(int column);
 
 // A new ball pops up from a dot, overshoots a little and settles; column 12 is the ball at
 // rest, shown just before a vanishing starts.

@@ -1,13 +1,14 @@
 #include "PreviewPainter.h"
 
-#include "ColourMapping.h"
 #include "Paint.h"
 #include "StripPainter.h"
+#include "skinformat/PictureCut.h"
 
 QImage PaintPreviewBalls(const QImage& piece, const std::array<QColor, 6>& colours,
                          const TBallLook& look) {
     const QSize size = piece.size();
-    QImage balls = NewPicture(QSize(6 * size.width(), size.height()));
+    const int slotCount = static_cast<int>(PreviewSlotColours.size());
+    QImage balls = NewPicture(QSize(slotCount * size.width(), size.height()));
     QPainter painter(&balls);
     Smooth(painter);
     // The preview ball sits a little higher in its slot than a board ball in its cell: there
@@ -16,7 +17,7 @@ QImage PaintPreviewBalls(const QImage& piece, const std::array<QColor, 6>& colou
     previewLook.RadiusShare = 0.38;
     previewLook.RestDrop = 0.0;
     const TCellStage stage = StageForCell(size, previewLook);
-    for (int slot = 0; slot < 6; ++slot) {
+    for (int slot = 0; slot < slotCount; ++slot) {
         painter.save();
         painter.translate(slot * size.width(), 0);
         painter.setClipRect(QRect(QPoint(0, 0), size));

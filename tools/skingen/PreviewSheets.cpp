@@ -28,12 +28,12 @@ TScene MediumScene() {
     scene.Board[4][4] = 3;
     scene.CellMarks[4][4] = 1;
     scene.SelectionColour = 3;
-    scene.BounceEntry = 3;
+    scene.BounceFrame = 5;
     for (const auto& [column, row, colour] : {std::tuple{1, 7, 5}, {6, 2, 2}, {8, 5, 4}}) {
         scene.Board[column][row] = static_cast<int16_t>(colour);
         scene.CellMarks[column][row] = 2;
     }
-    scene.AppearEntry = 18;
+    scene.AppearFrame = 7;
     scene.Score = 1234;
     scene.TimeText = "0347";
     scene.Preview = {2, 5, 6, 0};
@@ -48,13 +48,13 @@ TScene HardScene() {
         scene.CellMarks[column][6] = 3;
     }
     scene.SelectionColour = 4;
-    scene.DeleteEntry = 29;
+    scene.DeleteFrame = 5;
     for (const auto& [column, row, colour] :
          {std::tuple{0, 0, 1}, {3, 2, 6}, {7, 8, 3}, {5, 4, 2}}) {
         scene.Board[column][row] = static_cast<int16_t>(colour);
         scene.CellMarks[column][row] = 2;
     }
-    scene.AppearEntry = 14;
+    scene.AppearFrame = 3;
     scene.Score = 98765;
     scene.TimeText = "1259";
     scene.Preview = {4, 1, 3, 5};

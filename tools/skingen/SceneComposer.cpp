@@ -3,33 +3,22 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "BoardGeometry.h"
-#include "ColourMapping.h"
+#include "QtRects.h"
+#include "skinformat/PictureCut.h"
 
 namespace {
 
-QImage Strip(const TRenderedSkin& skin, int colour) {
-    return skin.Image(
-        static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + StripFileOfColour(colour)));
-}
-
-QImage Cut(const QImage& picture, int index, int width, int height) {
-    return picture.copy(index * width, 0, width, height);
+// A piece of a picture, where the game cuts it.
+QImage Piece(const TRenderedSkin& skin, TSkinImage image, int column, int row) {
+    return skin.Image(image).copy(ToQRect(PieceRect(image, skin.Data.Layout, column, row)));
 }
 
 }  // namespace
 
-QImage BallFrame(const TRenderedSkin& skin, int colour, int entry) {
-    const TSkinLayout& l = skin.Data.Layout;
-    const int row = entry < 12 ? 0 : (entry < 25 ? 1 : 2);
-    const int column = row == 0 ? entry : (row == 1 ? entry - 12 : entry - 25);
-    return Strip(skin, colour)
-        .copy(column * l.CellWidth, row * l.CellHeight, l.CellWidth, l.CellHeight);
-}
-
-QImage BallStill(const TRenderedSkin& skin, int colour) {
-    const TSkinLayout& l = skin.Data.Layout;
-    return Strip(skin, colour).copy(12 * l.CellWidth, 0, l.CellWidth, l.CellHeight);
+QImage BallPicture(const TRenderedSkin& skin, int colour, TStripCell cell) {
+    const auto strip =
+        static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + StripOfColour(colour));
+    return Piece(skin, strip, cell.Column, cell.Row);
 }
 
 QImage ComposeScene(const TRenderedSkin& skin, const TScene& scene) {
@@ -42,36 +31,34 @@ QImage ComposeScene(const TRenderedSkin& skin, const TScene& scene) {
             QImage picture;
             switch (scene.CellMarks[column][row]) {
                 case 0:
-                    picture =
-                        value == 0 ? skin.Image(TSkinImage::EmptyCell) : BallStill(skin, value);
+                    picture = value == 0 ? skin.Image(TSkinImage::EmptyCell)
+                                         : BallPicture(skin, value, StillBall);
                     break;
                 case 1:
-                    picture = scene.BounceEntry < 0
-                                  ? BallStill(skin, scene.SelectionColour)
-                                  : BallFrame(skin, scene.SelectionColour, scene.BounceEntry);
+                    picture =
+                        BallPicture(skin, scene.SelectionColour, BounceCell(scene.BounceFrame));
                     break;
                 case 2:
-                    picture = BallFrame(skin, value, scene.AppearEntry);
+                    picture = BallPicture(skin, value, AppearCell(scene.AppearFrame));
                     break;
                 default:
-                    picture = BallFrame(skin, scene.SelectionColour, scene.DeleteEntry);
+                    picture =
+                        BallPicture(skin, scene.SelectionColour, VanishCell(scene.DeleteFrame));
                     break;
             }
-            painter.drawImage(CellRect(l, column, row).topLeft(), picture);
+            painter.drawImage(ToQRect(CellRect(l, column, row)).topLeft(), picture);
         }
     }
     const std::string score = std::to_string(scene.Score);
-    const std::string shown = std::string(5 - std::min<size_t>(5, score.size()), '0') + score;
-    for (int p = 0; p < 5; ++p) {
-        painter.drawImage(ScoreDigitRect(l, p).topLeft(),
-                          Cut(skin.Image(TSkinImage::ScoreDigits), shown[p] - '0',
-                              l.ScoreDigitWidth, l.ScoreDigitHeight));
+    const size_t digits = ScoreDigitCount;
+    const std::string shown = std::string(digits - std::min(digits, score.size()), '0') + score;
+    for (int p = 0; p < ScoreDigitCount; ++p) {
+        painter.drawImage(ToQRect(ScoreDigitRect(l, p)).topLeft(),
+                          Piece(skin, TSkinImage::ScoreDigits, shown[p] - '0', 0));
     }
-    constexpr std::array<int, 4> clockPositions{0, 1, 3, 4};
-    for (int i = 0; i < 4; ++i) {
-        painter.drawImage(ClockDigitRect(l, clockPositions[i]).topLeft(),
-                          Cut(skin.Image(TSkinImage::ClockDigits), scene.TimeText[i] - '0',
-                              l.ClockDigitWidth, l.ClockDigitHeight));
+    for (size_t i = 0; i < ClockDigitPositions.size(); ++i) {
+        painter.drawImage(ToQRect(ClockDigitRect(l, ClockDigitPositions[i])).topLeft(),
+                          Piece(skin, TSkinImage::ClockDigits, scene.TimeText[i] - '0', 0));
     }
     if (scene.Next) {
         const int count = scene.Difficulty == 2 ? 4 : 3;
@@ -80,13 +67,8 @@ QImage ComposeScene(const TRenderedSkin& skin, const TScene& scene) {
             if (colour < 1 || colour > 6) {
                 continue;
             }
-            int slot = 0;
-            while (PreviewSlotColours[slot] != colour) {
-                ++slot;
-            }
-            painter.drawImage(PreviewBallRect(l, count, i).topLeft(),
-                              Cut(skin.Image(TSkinImage::PreviewBalls), slot, l.PreviewBallWidth,
-                                  l.PreviewBallHeight));
+            painter.drawImage(ToQRect(PreviewBallRect(l, count, i)).topLeft(),
+                              Piece(skin, TSkinImage::PreviewBalls, PreviewSlotOf(colour), 0));
         }
     }
     return frame;

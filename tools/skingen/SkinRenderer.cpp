@@ -4,11 +4,10 @@
 #include <QByteArray>
 
 #include "BackgroundPainter.h"
-#include "BoardGeometry.h"
-#include "ColourMapping.h"
 #include "DigitPainter.h"
 #include "Paint.h"
 #include "PreviewPainter.h"
+#include "QtRects.h"
 #include "StripPainter.h"
 #include "platform/FileSystem.h"
 
@@ -52,15 +51,16 @@ TRenderedSkin RenderSkin(const TSkinTheme& theme) {
     }
     QImage background = PaintPanels(theme, plan, emptyCell);
     set(TSkinImage::ScoreDigits,
-        PaintDigitStrip(theme.ScoreDigits(), background.copy(ScoreDigitRect(layout, 0))));
+        PaintDigitStrip(theme.ScoreDigits(), background.copy(ToQRect(ScoreDigitRect(layout, 0)))));
     set(TSkinImage::ClockDigits,
-        PaintDigitStrip(theme.ClockDigits(), background.copy(ClockDigitRect(layout, 0))));
+        PaintDigitStrip(theme.ClockDigits(), background.copy(ToQRect(ClockDigitRect(layout, 0)))));
     const std::array<QColor, 6> colours = theme.BallColours();
-    set(TSkinImage::PreviewBalls, PaintPreviewBalls(background.copy(PreviewBallRect(layout, 4, 0)),
-                                                    colours, theme.BallLook()));
-    for (int file = 0; file < 6; ++file) {
-        set(static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + file),
-            PaintBallStrip(emptyCell, colours[StripFileColours[file] - 1], theme.BallLook()));
+    set(TSkinImage::PreviewBalls,
+        PaintPreviewBalls(background.copy(ToQRect(PreviewBallRect(layout, 4, 0))), colours,
+                          theme.BallLook()));
+    for (int strip = 0; strip < static_cast<int>(StripColours.size()); ++strip) {
+        set(static_cast<TSkinImage>(static_cast<int>(TSkinImage::Strip1) + strip),
+            PaintBallStrip(emptyCell, colours[StripColours[strip] - 1], theme.BallLook()));
     }
     FinishBackground(background, theme, plan);
     set(TSkinImage::Background, std::move(background));

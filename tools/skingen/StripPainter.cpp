@@ -18,8 +18,8 @@ TCellStage StageForCell(QSize cell, const TBallLook& look) {
     // The hop is as high as the room above the resting ball allows, stretched frames included.
     const double room = std::max(0.0, stage.RestCentre.y() - stage.Radius - 1.0);
     stage.Hop = room;
-    for (int entry = 0; entry < BounceEntries; ++entry) {
-        const TBallPose pose = BouncePose(entry);
+    for (int column = 0; column < BounceFrames; ++column) {
+        const TBallPose pose = BouncePose(column);
         if (pose.Lift > 0) {
             const double stretch = (pose.ScaleY - 1.0) * 2.0 * stage.Radius;
             stage.Hop = std::min(stage.Hop, std::max(0.0, (room - stretch) / pose.Lift));
@@ -124,7 +124,7 @@ void PaintBurst(QPainter& painter, const TCellStage& stage, double progress, con
 QImage PaintBallStrip(const QImage& emptyCell, const QColor& colour, const TBallLook& look) {
     const QSize cell = emptyCell.size();
     const TCellStage stage = StageForCell(cell, look);
-    QImage strip = NewPicture(QSize(StripColumns * cell.width(), 3 * cell.height()));
+    QImage strip = NewPicture(QSize(StripColumns * cell.width(), StripRows * cell.height()));
     QPainter painter(&strip);
     Smooth(painter);
     auto inCell = [&](int column, int row, auto paint) {
@@ -136,12 +136,12 @@ QImage PaintBallStrip(const QImage& emptyCell, const QColor& colour, const TBall
         painter.restore();
     };
     for (int column = 0; column < StripColumns; ++column) {
-        const TBallPose bounce = column < BounceEntries ? BouncePose(column) : TBallPose{};
-        inCell(column, 0, [&] { PaintPosedBall(painter, stage, bounce, colour, look); });
-        inCell(column, 1,
+        const TBallPose bounce = column < BounceFrames ? BouncePose(column) : TBallPose{};
+        inCell(column, BounceRow, [&] { PaintPosedBall(painter, stage, bounce, colour, look); });
+        inCell(column, AppearRow,
                [&] { PaintPosedBall(painter, stage, AppearPose(column), colour, look); });
         const TFramePose vanish = VanishPose(column);
-        inCell(column, 2, [&] {
+        inCell(column, VanishRow, [&] {
             if (vanish.Ball) {
                 PaintPosedBall(painter, stage, *vanish.Ball, colour, look);
             }

@@ -24,6 +24,6 @@ void PaintPosedBall(QPainter& painter, const TCellStage& stage, const TBallPose&
 // The pieces of a burst ball at `progress` (0 to 1): a flash, a ring and flying drops.
 void PaintBurst(QPainter& painter, const TCellStage& stage, double progress, const QColor& colour);
 
-// A ball strip: 13 x 3 cell pictures, row 0 the bounce with the still ball in column 12, row 1
-// the appearance, row 2 the vanishing; every picture starts from the empty cell.
+// A ball strip (skinformat/BallStrip.h): the bounce row with the still ball at its end, the
+// appearance row and the vanishing row; every picture starts from the empty cell.
 QImage PaintBallStrip(const QImage& emptyCell, const QColor& colour, const TBallLook& look);

@@ -2,23 +2,20 @@
 
 #include <algorithm>
 
+#include "skinformat/BoardGeometry.h"
+#include "skinformat/PictureCut.h"
+
 namespace {
 
 std::string SizeText(int64_t width, int64_t height) {
     return std::to_string(width) + " x " + std::to_string(height);
 }
 
-// The pixels taken along one axis by a row of pieces: the first at `first`, the others
-// `step` apart, the last at index `last`.
+// The pixels taken along one axis by a row of pieces.
 struct TSpan {
     int64_t From = 0;
     int64_t To = 0;  // one past the last pixel
 };
-
-TSpan Span(int64_t first, int64_t step, int64_t last, int64_t size) {
-    const int64_t lastStart = first + last * step;
-    return {std::min(first, lastStart), std::max(first, lastStart) + size};
-}
 
 struct TElement {
     std::string Name;
@@ -27,31 +24,33 @@ struct TElement {
     std::string Values;  // the layout values that place it
 };
 
+// The element from its first piece to its last, where the game draws them; a negative step
+// puts the last piece before the first.
+TElement Element(std::string name, TPixelRect first, TPixelRect last, std::string values) {
+    const auto span = [](int64_t a, int64_t aSize, int64_t b, int64_t bSize) {
+        return TSpan{std::min(a, b), std::max(a + aSize, b + bSize)};
+    };
+    return {std::move(name), span(first.X, first.Width, last.X, last.Width),
+            span(first.Y, first.Height, last.Y, last.Height), std::move(values)};
+}
+
 std::vector<TElement> DrawnElements(const TSkinLayout& l) {
-    // The drawn board puts a gap left of column 0 but none above row 0.
-    const int64_t columnStep = int64_t{l.CellWidth} + l.CellGapX;
-    const int64_t rowStep = int64_t{l.CellHeight} + l.CellGapY;
-    const TSpan previewY{l.PreviewTop, int64_t{l.PreviewTop} + l.PreviewBallHeight};
+    constexpr int Last = 8;
     return {
-        {"the board's 81 cells",
-         Span(int64_t{l.BoardDrawLeft} + l.CellGapX, columnStep, 8, l.CellWidth),
-         Span(l.BoardDrawTop, rowStep, 8, l.CellHeight),
-         "BoardDrawLeft, BoardDrawTop, CellWidth, CellHeight, CellGapX or CellGapY"},
-        {"the five score digits",
-         Span(l.ScoreLeft, l.ScoreDigitStep, 4, l.ScoreDigitWidth),
-         {l.ScoreTop, int64_t{l.ScoreTop} + l.ScoreDigitHeight},
-         "ScoreLeft, ScoreTop, ScoreDigitStep, ScoreDigitWidth or ScoreDigitHeight"},
-        // The clock skips position 2, between minutes and seconds; 0 and 4 bound it.
-        {"the clock's digits",
-         Span(l.ClockLeft, l.ClockDigitStep, 4, l.ClockDigitWidth),
-         {l.ClockTop, int64_t{l.ClockTop} + l.ClockDigitHeight},
-         "ClockLeft, ClockTop, ClockDigitStep, ClockDigitWidth or ClockDigitHeight"},
-        {"the three preview balls (Easy and Medium)",
-         Span(l.PreviewLeft3, l.PreviewBallWidth, 2, l.PreviewBallWidth), previewY,
-         "PreviewLeft3, PreviewTop, PreviewBallWidth or PreviewBallHeight"},
-        {"the four preview balls (Hard)",
-         Span(l.PreviewLeft4, l.PreviewBallWidth, 3, l.PreviewBallWidth), previewY,
-         "PreviewLeft4, PreviewTop, PreviewBallWidth or PreviewBallHeight"},
+        Element("the board's 81 cells", CellRect(l, 0, 0), CellRect(l, Last, Last),
+                "BoardDrawLeft, BoardDrawTop, CellWidth, CellHeight, CellGapX or CellGapY"),
+        Element("the five score digits", ScoreDigitRect(l, 0),
+                ScoreDigitRect(l, ScoreDigitCount - 1),
+                "ScoreLeft, ScoreTop, ScoreDigitStep, ScoreDigitWidth or ScoreDigitHeight"),
+        // The clock skips the colon's place; its first and last digits bound it.
+        Element("the clock's digits", ClockDigitRect(l, ClockDigitPositions.front()),
+                ClockDigitRect(l, ClockDigitPositions.back()),
+                "ClockLeft, ClockTop, ClockDigitStep, ClockDigitWidth or ClockDigitHeight"),
+        Element("the three preview balls (Easy and Medium)", PreviewBallRect(l, 3, 0),
+                PreviewBallRect(l, 3, 2),
+                "PreviewLeft3, PreviewTop, PreviewBallWidth or PreviewBallHeight"),
+        Element("the four preview balls (Hard)", PreviewBallRect(l, 4, 0), PreviewBallRect(l, 4, 3),
+                "PreviewLeft4, PreviewTop, PreviewBallWidth or PreviewBallHeight"),
     };
 }
 
@@ -111,38 +110,36 @@ void CheckHitBandsAlign(const TSkinLayout& layout, TSkinProblems& problems) {
 
 }  // namespace
 
+// The grid of pieces the game cuts from the picture, each of the size the layout gives.
 TPictureRule PictureRule(TSkinImage image, const TSkinLayout& layout) {
-    const auto row = [](int count, std::string_view piece, int32_t width, int32_t height,
-                        std::string_view widthName, std::string_view heightName) {
-        return TPictureRule{{int64_t{count} * width, height},
-                            false,
-                            std::string(piece) + " of " + std::string(widthName) + " x " +
-                                std::string(heightName) + " = " + SizeText(width, height) +
-                                " side by side",
+    const std::optional<TPieceSize> piece = PieceSize(image, layout);
+    if (!piece) {
+        return {};
+    }
+    const TPieceGrid grid = PieceGrid(image);
+    const TPictureSize size{int64_t{grid.Columns} * piece->Width,
+                            int64_t{grid.Rows} * piece->Height};
+    const std::string pieceSize = SizeText(piece->Width, piece->Height);
+    const auto row = [&](std::string_view pieces, std::string_view widthName,
+                         std::string_view heightName) {
+        return TPictureRule{size, false,
+                            std::string(pieces) + " of " + std::string(widthName) + " x " +
+                                std::string(heightName) + " = " + pieceSize + " side by side",
                             std::string(widthName) + " and " + std::string(heightName)};
     };
     switch (image) {
-        case TSkinImage::Background:
-            return {};
         case TSkinImage::EmptyCell:
-            return {{layout.CellWidth, layout.CellHeight},
-                    false,
-                    "one cell of CellWidth x CellHeight",
-                    "CellWidth and CellHeight"};
+            return {size, false, "one cell of CellWidth x CellHeight", "CellWidth and CellHeight"};
         case TSkinImage::ScoreDigits:
-            return row(10, "ten digits", layout.ScoreDigitWidth, layout.ScoreDigitHeight,
-                       "ScoreDigitWidth", "ScoreDigitHeight");
+            return row("ten digits", "ScoreDigitWidth", "ScoreDigitHeight");
         case TSkinImage::ClockDigits:
-            return row(10, "ten digits", layout.ClockDigitWidth, layout.ClockDigitHeight,
-                       "ClockDigitWidth", "ClockDigitHeight");
+            return row("ten digits", "ClockDigitWidth", "ClockDigitHeight");
         case TSkinImage::PreviewBalls:
-            return row(6, "six balls", layout.PreviewBallWidth, layout.PreviewBallHeight,
-                       "PreviewBallWidth", "PreviewBallHeight");
+            return row("six balls", "PreviewBallWidth", "PreviewBallHeight");
         default:
-            return {{int64_t{13} * layout.CellWidth, int64_t{3} * layout.CellHeight},
-                    true,
-                    "13 x 3 cells of CellWidth x CellHeight = " +
-                        SizeText(layout.CellWidth, layout.CellHeight),
+            return {size, true,
+                    SizeText(grid.Columns, grid.Rows) +
+                        " cells of CellWidth x CellHeight = " + pieceSize,
                     "CellWidth and CellHeight"};
     }
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "skinformat/SoundFiles.h"
+
 using Synth::TPartial;
 using Synth::TSamples;
 using Synth::TTone;
@@ -202,18 +204,24 @@ TSamples ErrorThud() {
 std::vector<TSoundEffect> MakeSoundEffects() {
     // The ear hears bright sounds louder and low ones softer than their peaks say, so the
     // three choices of an event are set to sound equally loud rather than to peak equally.
-    return {
-        {"Selecting1.wav", Synth::Finish(ChoosingBounce(), ChoosingPeak)},
-        {"Selecting2.wav", Synth::Finish(ChoosingTing(), ChoosingPeak * 0.7)},
-        {"Selecting3.wav", Synth::Finish(ChoosingWood(), ChoosingPeak)},
-        {"Moving1.wav", Synth::Finish(MovingTick(), MovingPeak * 0.8)},
-        {"Moving2.wav", Synth::Finish(MovingBlip(), MovingPeak)},
-        {"Moving3.wav", Synth::Finish(MovingTap(), MovingPeak * 1.2)},
-        {"Deleting1.wav", Synth::Finish(DeletingArpeggio(), DeletingPeak)},
-        {"Deleting2.wav", Synth::Finish(DeletingSparkle(), DeletingPeak)},
-        {"Deleting3.wav", Synth::Finish(DeletingRun(), DeletingPeak)},
-        {"Error1.wav", Synth::Finish(ErrorTwoTones(), ErrorPeak)},
-        {"Error2.wav", Synth::Finish(ErrorBuzz(), ErrorPeak)},
-        {"Error3.wav", Synth::Finish(ErrorThud(), ErrorPeak)},
-    };
+    // In the order of the events and their choices.
+    const std::array<std::array<Synth::TSamples, SoundChoiceCount>, SoundEvents> sounds{{
+        {Synth::Finish(ChoosingBounce(), ChoosingPeak),
+         Synth::Finish(ChoosingTing(), ChoosingPeak * 0.7),
+         Synth::Finish(ChoosingWood(), ChoosingPeak)},
+        {Synth::Finish(MovingTick(), MovingPeak * 0.8), Synth::Finish(MovingBlip(), MovingPeak),
+         Synth::Finish(MovingTap(), MovingPeak * 1.2)},
+        {Synth::Finish(DeletingArpeggio(), DeletingPeak),
+         Synth::Finish(DeletingSparkle(), DeletingPeak),
+         Synth::Finish(DeletingRun(), DeletingPeak)},
+        {Synth::Finish(ErrorTwoTones(), ErrorPeak), Synth::Finish(ErrorBuzz(), ErrorPeak),
+         Synth::Finish(ErrorThud(), ErrorPeak)},
+    }};
+    std::vector<TSoundEffect> effects;
+    for (int event = 0; event < SoundEvents; ++event) {
+        for (int choice = 0; choice < SoundChoiceCount; ++choice) {
+            effects.push_back({SoundFileInSfx(event, choice), sounds[event][choice]});
+        }
+    }
+    return effects;
 }
