@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "BoardReading.h"
+#include "GameTextTemplates.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameHelp.h"
 #include "dialogs/GameOverBox.h"
@@ -16,6 +18,7 @@
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsFile.h"
 #include "platform/Latin1.h"
+#include "platform/TextTranslator.h"
 
 namespace {
 
@@ -37,6 +40,8 @@ TForm1::TForm1(TGameWorld& world)
                            [this](int x, int y) { FormMouseDown(x, y); }, this)) {
     setWindowTitle(QStringLiteral("Vyx Zeziz"));
     setCentralWidget(Board);
+    Board->SetReading(
+        [this] { return ReadBoard(World.Logic, World.Game, World.Loader.SkinData().Layout); });
     Items = BuildMainMenu(*menuBar());
     ConnectCommands();
     SetClientSize(DesignWidth, DesignHeight);
@@ -71,7 +76,8 @@ void TForm1::FormMouseDown(int x, int y) {
 
 void TForm1::TellAutosaveFailure() {
     if (const std::optional<TWriteResult> failure = World.TakeUntoldAutosaveFailure()) {
-        World.Platform.Messages.Show(AutosaveFailedText(*failure), "Error", TMessageIcon::Error,
+        World.Platform.Messages.Show(AutosaveFailedText(*failure),
+                                     QT_TRANSLATE_NOOP("GameText", "Error"), TMessageIcon::Error,
                                      TMessageButtons::Ok);
         TakeBackActivation();
     }
@@ -149,8 +155,9 @@ void TForm1::NewGameInMode(int32_t mode) {
 
 void TForm1::SetLevel(uint32_t difficulty) {
     const TMessageAnswer answer = World.Platform.Messages.Show(
-        "It will interrupt current game!\nAre you really  wish this?", "Vyx Zeziz",
-        TMessageIcon::Exclamation, TMessageButtons::YesNo);
+        QT_TRANSLATE_NOOP("GameText",
+                          "It will interrupt current game!\nAre you really  wish this?"),
+        "Vyx Zeziz", TMessageIcon::Exclamation, TMessageButtons::YesNo);
     if (answer == TMessageAnswer::Yes) {
         World.Game.Difficulty = difficulty;
         World.Rules.NewGame();
@@ -168,7 +175,7 @@ void TForm1::ShowLevelMarks() {
 }
 
 void TForm1::SetCaption(std::string_view caption) {
-    setWindowTitle(FromLatin1(caption));
+    setWindowTitle(TTextTranslator(GameTextTemplates()).Translate(caption));
 }
 
 // The final board stays on screen behind the dialogs; the sequence ends in a new game in

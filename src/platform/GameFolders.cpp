@@ -1,5 +1,6 @@
 #include "GameFolders.h"
 
+#include <QtGlobal>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -172,8 +173,9 @@ TGameFolders TGameFolders::Find(const fs::path& programFolder,
     const std::optional<fs::path> player = PlayerFolderFor(environment);
     std::optional<std::string> reason =
         player ? Prepare(*player, {shipped})
-               : std::optional<std::string>(
-                     "no folder of yours is known (neither XDG_DATA_HOME nor HOME is set)");
+               : std::optional<std::string>(QT_TRANSLATE_NOOP(
+                     "GameText",
+                     "no folder of yours is known (neither XDG_DATA_HOME nor HOME is set)"));
     if (!reason) {
         return TGameFolders(*player, shipped);
     }
