@@ -50,6 +50,9 @@ TEST(AccessibleTree, TheBoardReadsAsTheScoreTheClockTheNextBallsAndEveryCell) {
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&app.Window->View());
     ASSERT_EQ(board->childCount(), BoardPartCount);
     EXPECT_EQ(board->child(ScorePart)->text(QAccessible::Description), "The points of this game");
+    // The cells follow one another as the eye reads the board, row by row.
+    EXPECT_TRUE(
+        board->child(FirstCellPart + 1)->text(QAccessible::Name).startsWith("Row 1, column 2:"));
     // Each cell lies where a press reaches it.
     for (const auto& [column, row] : {std::pair{0, 0}, {4, 2}, {8, 8}}) {
         const QPoint centre =

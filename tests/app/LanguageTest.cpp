@@ -134,8 +134,8 @@ TEST(Language, GermanForAGermanPlayerAndTheGamesEnglishOtherwise) {
          "readable bitmap.",
          "Das Bild „Gfx\\Cache\\%2.bmp“ kann nicht geladen werden: Die Datei fehlt oder ist keine "
          "lesbare Bitmap."},
-        {"Can not save game to\n/tmp/a:\nb.lsv:\nNo space left on device.",
-         "Der Spielstand kann nicht gespeichert werden in\n/tmp/a:\nb.lsv:\nNo space left on "
+        {"Can not save game to\n/tmp/a%2:\nb.lsv:\nNo space left on device.",
+         "Der Spielstand kann nicht gespeichert werden in\n/tmp/a%2:\nb.lsv:\nNo space left on "
          "device."},
     };
     for (const auto& [english, translated] : german) {
