@@ -345,7 +345,7 @@ Bitte installieren Sie den Skin neu.</translation>
     <name>TInputBox</name>
     <message>
         <source>Enter your name </source>
-        <translation>Geben Sie Ihren Namen ein</translation>
+        <translation>Name eingeben</translation>
     </message>
     <message>
         <source>OK</source>
