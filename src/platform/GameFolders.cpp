@@ -42,7 +42,7 @@ std::optional<std::string> ProbeWriting(const fs::path& folder) {
     const fs::path probe = folder / (".vyx-zeziz-probe-" + std::to_string(::getpid()));
     const int file = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (file < 0) {
-        return Unwritable(folder, std::generic_category().message(errno));
+        return Unwritable(folder, TWriteResult::Failed(errno).Reason());
     }
     ::close(file);
     ::unlink(probe.c_str());

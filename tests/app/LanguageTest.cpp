@@ -85,11 +85,15 @@ void ExpectWordsFit(QDialog& dialog) {
 
 }  // namespace
 
-// The dialogs keep their fixed sizes in every language: no translation may cut a word.
+// The dialogs keep their fixed sizes in every language: no translation may cut a word. Their
+// titles show the language.
 TEST(Language, EveryDialogShowsItsWordsWholeInEnglishAndGerman) {
     TGameApp app;
     app.Start();
-    for (const QLocale& locale : {QLocale::c(), German}) {
+    const std::vector<std::pair<QLocale, QStringList>> titles{
+        {QLocale::c(), {"Options", "Leaders", "Enter your name ", "Vyx Zeziz", "About"}},
+        {German, {"Optionen", "Bestenliste", "Name eingeben", "Vyx Zeziz", "Über"}}};
+    for (const auto& [locale, expected] : titles) {
         const TTranslations translations(locale);
         std::vector<std::unique_ptr<QDialog>> dialogs;
         dialogs.push_back(std::make_unique<TOptionsBox>(app.World->Game, app.World->Loader,
@@ -100,10 +104,13 @@ TEST(Language, EveryDialogShowsItsWordsWholeInEnglishAndGerman) {
                                                       app.Window.get()));
         dialogs.push_back(std::make_unique<TGameOverBox>(*app.Window));
         dialogs.push_back(std::make_unique<TAboutBox>(app.Window.get(), app.Desktop));
+        QStringList shown;
         for (const auto& dialog : dialogs) {
             SCOPED_TRACE(dialog->windowTitle().toStdString());
             ExpectWordsFit(*dialog);
+            shown << dialog->windowTitle();
         }
+        EXPECT_EQ(shown, expected);
     }
 }
 
