@@ -1,6 +1,10 @@
 #include "CommandLine.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/HelpAndVersion.h"
 
 namespace {
 
@@ -13,23 +17,15 @@ constexpr std::string_view Usage =
     "\n"
     "Started from a game folder that holds VyxLines.cfg and may be written, the game keeps\n"
     "everything in that folder. Installed, it reads its own files from\n"
-    "<prefix>/share/vyx-zeziz/ and keeps your settings, leaders table, skin and saved games\n"
-    "in $XDG_DATA_HOME/vyx-zeziz/ (~/.local/share/vyx-zeziz/ when XDG_DATA_HOME is unset).\n"
+    "<prefix>/share/games/vyx-zeziz/ and keeps your settings, leaders table, skin and\n"
+    "saved games in $XDG_DATA_HOME/vyx-zeziz/ (~/.local/share/vyx-zeziz/ when\n"
+    "XDG_DATA_HOME is unset).\n"
     "See vyxlines(6) and the help (F1) for more.\n";
 
 }  // namespace
 
 std::optional<int> AnswerCommandLine(std::span<char* const> arguments, std::ostream& out) {
-    for (std::size_t index = 1; index < arguments.size(); ++index) {
-        const std::string_view argument = arguments[index];
-        if (argument == "--help" || argument == "-h") {
-            out << Usage;
-            return 0;
-        }
-        if (argument == "--version") {
-            out << "Vyx Zeziz " << VYX_VERSION << '\n';
-            return 0;
-        }
-    }
-    return std::nullopt;
+    const std::vector<std::string> options(arguments.begin() + (arguments.empty() ? 0 : 1),
+                                           arguments.end());
+    return AnswerHelpOrVersion(options, Usage, "Vyx Zeziz " VYX_VERSION, out);
 }

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QScreen>
 #include <exception>
 #include <filesystem>
@@ -23,6 +25,17 @@
 #include "platform/WindowCloser.h"
 
 namespace {
+
+// The desktop icons of data/icons/, compiled in: the window lists show the game's own
+// whether it is installed or played from its folder.
+QIcon GameIcon() {
+    QIcon icon;
+    for (QDirIterator file(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+         file.hasNext();) {
+        icon.addFile(file.next());
+    }
+    return icon;
+}
 
 void ShowCentred(QWidget& window) {
     window.show();
@@ -90,6 +103,7 @@ int main(int argc, char** argv) {
     }
     QApplication::setApplicationName(QStringLiteral("VyxLines"));
     QGuiApplication::setDesktopFileName(QStringLiteral(VYX_APP_ID));
+    QApplication::setWindowIcon(GameIcon());
     // Every file the game writes is named relative to the player's folder (the game folder
     // itself when it is portable); the shipped files are read from where they lie.
     const TGameFolders folders = TGameFolders::Find(ProgramFolder(), CurrentUserEnvironment());

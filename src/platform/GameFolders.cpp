@@ -164,11 +164,12 @@ TGameFolders TGameFolders::Find(const fs::path& programFolder,
     if (holdsSettings && !ProbeWriting(programFolder)) {
         return Portable(programFolder);
     }
-    // A game folder that may not be written still ships its files; an installed program in
-    // <prefix>/bin/ finds them in <prefix>/share/vyx-zeziz/.
+    // A game folder that may not be written still ships its files; a program installed as
+    // Debian installs games, in <prefix>/games/, finds them in <prefix>/share/games/vyx-zeziz/.
     const fs::path shipped =
-        holdsSettings ? programFolder
-                      : (programFolder.parent_path() / "share" / FolderName).lexically_normal();
+        holdsSettings
+            ? programFolder
+            : (programFolder.parent_path() / "share" / "games" / FolderName).lexically_normal();
 
     const std::optional<fs::path> player = PlayerFolderFor(environment);
     std::optional<std::string> reason =

@@ -23,8 +23,8 @@ TUserEnvironment CurrentUserEnvironment();
 // relative file names land there.
 //
 // A portable game folder (the program's folder, holding "VyxLines.cfg" and writable) is
-// both. An installed game reads <prefix>/share/vyx-zeziz/, found from the program's folder
-// <prefix>/bin/, and writes $XDG_DATA_HOME/vyx-zeziz/, seeded at the first start.
+// both. An installed game reads <prefix>/share/games/vyx-zeziz/, found from the program's
+// folder <prefix>/games/, and writes $XDG_DATA_HOME/vyx-zeziz/, seeded at the first start.
 class TGameFolders {
 public:
     static TGameFolders Portable(const std::filesystem::path& folder);

@@ -1,39 +1,64 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build with CPack and checks it without installing it:
-# its control fields (name, version, section, maintainer, dependencies found by
-# dpkg-shlibdeps) and that it holds exactly the files "cmake --install" puts in a prefix.
+# Builds the Debian packages from the build with CPack into a folder, for the lintian test
+# to read, and checks them without installing them: vyx-zeziz with the programs and what
+# the desktop reads, vyx-zeziz-data with the game's files for every architecture; their
+# control fields (names, versions, section, maintainer, dependencies found by
+# dpkg-shlibdeps) and that together they hold exactly the files "cmake --install" puts in
+# a prefix.
 set -euo pipefail
 build=$1
 version=$2
+packages=$3
 source "$(dirname "$0")/common.sh"
 need cpack dpkg-deb dpkg-shlibdeps
 
-cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
+rm -rf "$packages"
+cpack --config "$build/CPackConfig.cmake" -B "$packages" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack failed"; }
-packages=("$work"/package/*.deb)
-[[ ${#packages[@]} -eq 1 && -f ${packages[0]} ]] || fail "expected one .deb, found: ${packages[*]}"
-deb=${packages[0]}
-[[ $(basename "$deb") == vyx-zeziz_${version}_$(dpkg --print-architecture).deb ]] ||
-    fail "the package is named $(basename "$deb")"
+architecture=$(dpkg --print-architecture)
+game=$packages/vyx-zeziz_${version}_$architecture.deb
+data=$packages/vyx-zeziz-data_${version}_all.deb
+made=$(cd "$packages" && ls ./*.deb)
+[[ $made == "$(printf './%s\n' "$(basename "$data")" "$(basename "$game")")" ]] ||
+    fail "expected $(basename "$game") and $(basename "$data"), found: $made"
 
-field() { dpkg-deb --field "$deb" "$1"; }
-[[ $(field Package) == vyx-zeziz ]] || fail "package name $(field Package)"
-[[ $(field Version) == "$version" ]] || fail "package version $(field Version)"
-[[ $(field Section) == games ]] || fail "section $(field Section)"
-[[ $(field Maintainer) == *@* ]] || fail "maintainer '$(field Maintainer)'"
-[[ -n $(field Description) ]] || fail "no description"
-depends=$(field Depends)
-for library in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-2.0-0 libarchive13 libjpeg62-turbo; do
-    [[ $depends =~ (^|, )$library( |,|$) ]] || fail "Depends lacks $library: $depends"
+field() { dpkg-deb --field "$1" "$2"; }
+for deb in "$game" "$data"; do
+    [[ $(field "$deb" Version) == "$version" ]] || fail "$deb: version $(field "$deb" Version)"
+    [[ $(field "$deb" Section) == games ]] || fail "$deb: section $(field "$deb" Section)"
+    [[ $(field "$deb" Maintainer) == *@* ]] || fail "$deb: maintainer '$(field "$deb" Maintainer)'"
+    [[ $(field "$deb" Description) == *$'\n'* ]] || fail "$deb: no long description"
 done
+[[ $(field "$game" Package) == vyx-zeziz && $(field "$game" Architecture) == "$architecture" ]] ||
+    fail "the game's package is $(field "$game" Package) for $(field "$game" Architecture)"
+[[ $(field "$data" Package) == vyx-zeziz-data && $(field "$data" Architecture) == all ]] ||
+    fail "the data package is $(field "$data" Package) for $(field "$data" Architecture)"
+depends=$(field "$game" Depends)
+for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-2.0-0 libarchive13 \
+    libjpeg62-turbo xdg-utils "vyx-zeziz-data (= $version)"; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+done
+[[ $(field "$game" Recommends) == "qt6-wayland, qt6-translations-l10n" ]] ||
+    fail "the game recommends '$(field "$game" Recommends)'"
+[[ -z $(field "$data" Depends) ]] || fail "the data package depends on $(field "$data" Depends)"
 
-# The same files as an install into /usr.
+# Together the same files as an install into /usr; the game's files all in the data package.
 install_into "$build" "$work/usr"
 (cd "$work" && find usr -type f -printf '/%p\n' | sort) >"$work/installed"
-dpkg-deb --fsys-tarfile "$deb" | tar -t | sed -n 's|^\./|/|; /[^/]$/p' | sort >"$work/packaged"
-diff -u "$work/installed" "$work/packaged" || fail "the package holds other files than the install"
-dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ && $1 != "-rw-r--r--" && $1 != "-rwxr-xr-x" {print; bad=1}
-    END {exit bad}' || fail "files with unusual permissions"
-dpkg-deb --contents "$deb" | awk '$2 != "root/root" {print; bad=1} END {exit bad}' ||
-    fail "files not owned by root"
-echo "the package vyx-zeziz $version for games depends on $depends and holds the installed files"
+contents() { dpkg-deb --fsys-tarfile "$1" | tar -t | sed -n 's|^\./|/|; /[^/]$/p' | sort; }
+contents "$game" >"$work/game"
+contents "$data" >"$work/data"
+sort "$work/game" "$work/data" | diff -u "$work/installed" - ||
+    fail "the packages hold other files than the install"
+grep -v -e '^/usr/share/games/vyx-zeziz/' -e '^/usr/share/doc/vyx-zeziz-data/' \
+    -e '^/usr/share/lintian/overrides/vyx-zeziz-data$' "$work/data" &&
+    fail "the data package holds files of the game's package"
+grep '^/usr/share/games/' "$work/game" && fail "the game's package holds the game's files"
+for deb in "$game" "$data"; do
+    dpkg-deb --contents "$deb" | awk '$1 ~ /^-/ && $1 != "-rw-r--r--" && $1 != "-rwxr-xr-x" {print; bad=1}
+        END {exit bad}' || fail "$deb: files with unusual permissions"
+    dpkg-deb --contents "$deb" | awk '$2 != "root/root" {print; bad=1} END {exit bad}' ||
+        fail "$deb: files not owned by root"
+done
+echo "vyx-zeziz $version for $architecture depends on $depends;" \
+    "with vyx-zeziz-data for all architectures it holds the installed files"

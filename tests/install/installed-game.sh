@@ -36,7 +36,7 @@ cell() {  # saved cells, column, row
 }
 
 start_installed_game() {
-    start_game "$prefix/bin/vyxlines" "$work/started-here"
+    start_game "$prefix/games/vyxlines" "$work/started-here"
     wait_for_window
     [[ -f $player/Gfx/Cache/skin.cfg ]] || fail "the skin was not unpacked into $player/Gfx/Cache"
     read_board_layout "$player/Gfx/Cache/skin.cfg"
@@ -77,13 +77,13 @@ switch_autosave() {  # Options > Game settings > Autosave Turn
 start_installed_game
 eventually test -f "$autosave" || fail "no autosave appeared in $player/Saves"
 for file in VyxLines.cfg leaders.dat Def/leaders.dat; do
-    cmp -s "$prefix/share/vyx-zeziz/$file" "$player/$file" || fail "$file was not seeded"
+    cmp -s "$prefix/share/games/vyx-zeziz/$file" "$player/$file" || fail "$file was not seeded"
 done
 # Started again meanwhile, the game hands over to the one running on the player's folder
 # and ends, having written nothing there.
 file_snapshot "$player" >"$work/player.before"
 running=$game_pid
-start_game "$prefix/bin/vyxlines" "$work/started-here"
+start_game "$prefix/games/vyxlines" "$work/started-here"
 wait_for_exit "$game_pid"
 game_pid=$running
 file_snapshot "$player" | diff -u "$work/player.before" - ||

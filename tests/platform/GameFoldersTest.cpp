@@ -11,8 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A scratch root holding an installed prefix (<root>/prefix/bin and share/vyx-zeziz with
-// the starting files), a home and room for data folders.
+// A scratch root holding an installed prefix laid out as Debian lays out games
+// (<root>/prefix/games and share/games/vyx-zeziz with the starting files), a home and room
+// for data folders.
 class GameFolders : public testing::Test {
 protected:
     GameFolders() {
@@ -56,8 +57,8 @@ protected:
     fs::path Root = fs::temp_directory_path() /
                     ("vyx-folders-" +
                      std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::path Bin = Root / "prefix" / "bin";
-    fs::path Data = Root / "prefix" / "share" / "vyx-zeziz";
+    fs::path Bin = Root / "prefix" / "games";
+    fs::path Data = Root / "prefix" / "share" / "games" / "vyx-zeziz";
     fs::path Home = Root / "home";
 };
 

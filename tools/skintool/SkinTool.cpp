@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <optional>
 
 #include "SkinCheck.h"
 #include "SkinPack.h"
 #include "SkinPackage.h"
+#include "platform/HelpAndVersion.h"
 
 namespace fs = std::filesystem;
 
@@ -34,6 +36,8 @@ constexpr const char* Usage =
     "      bands.\n"
     "  vyx-skin --help\n"
     "      Shows this text.\n"
+    "  vyx-skin --version\n"
+    "      Shows the version.\n"
     "\n"
     "Exit status: 0 when the command succeeds and the skin passes, 1 when it does not,\n"
     "2 for wrong arguments.\n";
@@ -93,8 +97,12 @@ int RunSkinTool(const std::vector<std::string>& arguments, std::ostream& out, st
         err << Usage;
         return UsageError;
     }
+    if (const std::optional<int> answered =
+            AnswerHelpOrVersion(arguments, Usage, "vyx-skin (Vyx Zeziz) " VYX_VERSION, out)) {
+        return *answered;
+    }
     const std::string& command = arguments[0];
-    if (command == "--help" || command == "-h" || command == "help") {
+    if (command == "help") {
         out << Usage;
         return Done;
     }

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -363,20 +364,35 @@ TEST_F(SkinToolTest, PackRefusesWhatTheGameWouldNotUnpack) {
     EXPECT_EQ(Run({"check", "Own/Own.lsk"}), 0) << Out.str();
 }
 
+// --help and --version answer on standard output and end with 0 wherever they stand, as
+// the game's do, before any command runs; anything else unknown is a usage error.
 TEST_F(SkinToolTest, ExplainsItsUsage) {
-    EXPECT_EQ(Run({"--help"}), 0);
-    EXPECT_TRUE(Out.str().starts_with("Usage: vyx-skin <command> <arguments>\n")) << Out.str();
-    for (const char* command :
-         {"pack <folder> <package.lsk>", "list <package.lsk>", "check <package.lsk or folder>"}) {
-        EXPECT_NE(Out.str().find(command), std::string::npos) << command;
+    for (const std::vector<std::string>& asked : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"help"}, {"pack", "--help"}, {"check", "Missing.lsk", "-h"}}) {
+        EXPECT_EQ(Run(asked), 0) << asked.back();
+        EXPECT_TRUE(Out.str().starts_with("Usage: vyx-skin <command> <arguments>\n")) << Out.str();
+        for (const char* command : {"pack <folder> <package.lsk>", "list <package.lsk>",
+                                    "check <package.lsk or folder>", "--version"}) {
+            EXPECT_NE(Out.str().find(command), std::string::npos) << command;
+        }
+        EXPECT_EQ(Err.str(), "");
     }
-    EXPECT_EQ(Err.str(), "");
+    for (const std::vector<std::string>& asked : std::vector<std::vector<std::string>>{
+             {"--version"}, {"list", "Missing.lsk", "--version"}}) {
+        EXPECT_EQ(Run(asked), 0);
+        EXPECT_THAT(Out.str(), testing::MatchesRegex("vyx-skin \\(Vyx Zeziz\\) [0-9]+\\.[0-9]+\n"));
+        EXPECT_EQ(Err.str(), "");
+    }
 
     EXPECT_EQ(Run({}), 2);
     EXPECT_TRUE(Err.str().starts_with("Usage: vyx-skin")) << Err.str();
 
-    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
-             {"unpack", "x.lsk"}, {"pack", "folder"}, {"list"}, {"check", "a", "b"}}) {
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{"unpack", "x.lsk"},
+                                               {"--verbose"},
+                                               {"pack", "folder"},
+                                               {"list"},
+                                               {"check", "a", "b"}}) {
         EXPECT_EQ(Run(wrong), 2) << wrong[0];
         EXPECT_NE(Err.str().find("Run \"vyx-skin --help\" for the commands."), std::string::npos)
             << Err.str();
