@@ -1,9 +1,12 @@
 #include "BoardView.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+
+#include "BoardAccessible.h"
 
 TBoardView::TBoardView(std::function<const QImage&()> picture, std::function<void()> redraw,
                        std::function<void(int, int)> press, QWidget* parent)
@@ -16,11 +19,24 @@ TBoardView::TBoardView(std::function<const QImage&()> picture, std::function<voi
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     setAutoFillBackground(false);
     setBackgroundRole(QPalette::Button);
+    // Naming a widget makes its accessible face: the factory must be there first.
+    QAccessible::installFactory(BoardAccessible);
+    setAccessibleName(tr("Board"));
 }
 
 void TBoardView::Present(const QRect& changed) {
     Fresh = true;
     update(changed);
+    // Without a screen reader listening the board is not read at all.
+    if (QAccessible::isActive()) {
+        std::vector<TAccessiblePart> now = Reading();
+        TellChangedParts(*this, Told, now);
+        Told = std::move(now);
+    }
+}
+
+std::vector<TAccessiblePart> TBoardView::Reading() const {
+    return Read ? Read() : std::vector<TAccessiblePart>{};
 }
 
 void TBoardView::paintEvent(QPaintEvent* event) {

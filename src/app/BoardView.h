@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <vector>
+
+#include "platform/AccessibleParts.h"
 
 // The main window's client area: shows the back buffer and forwards mouse presses. It
 // draws nothing of its own but the background beside a back buffer smaller than itself.
@@ -18,6 +21,10 @@ public:
 
     // Shows the part of the back buffer that changed.
     void Present(const QRect& changed);
+    // What the board shows, in words, for screen readers: its accessible children, which
+    // tell a screen reader as they change.
+    void SetReading(TReadParts read) { Read = std::move(read); }
+    std::vector<TAccessiblePart> Reading() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,4 +35,6 @@ private:
     std::function<void()> Redraw;
     std::function<void(int, int)> Press;
     bool Fresh = false;
+    TReadParts Read;
+    std::vector<TAccessiblePart> Told;
 };

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "AutosaveNotice.h"
+#include "BoardReading.h"
 #include "GameNews.h"
 #include "ModalCheck.h"
 #include "Platform.h"
@@ -114,6 +115,8 @@ public:
     // The part of the picture that changed since the last call; empty when none did.
     QRect TakeChanges() { return Renderer.TakeChanges(); }
     bool HasChanges() const { return Renderer.HasChanges(); }
+    // What the board shows, in words, for screen readers.
+    TBoardReading Reading() const { return ReadBoard(Logic, Game, Loader.SkinData().Layout); }
 
 private:
     friend struct TWorldInside;  // tests set up and look at the parts

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "BoardReading.h"
+#include "GameTextTemplates.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameHelp.h"
 #include "dialogs/GameOverBox.h"
@@ -16,6 +18,7 @@
 #include "dialogs/OptionsBox.h"
 #include "persistence/SavedGame.h"
 #include "platform/Latin1.h"
+#include "platform/TextTranslator.h"
 
 namespace {
 
@@ -36,6 +39,7 @@ TMainWindow::TMainWindow(TGameWorld& world, TPlatform& platform)
                            [this](int x, int y) { Follow(World.Press(x, y)); }, this)) {
     setWindowTitle(QStringLiteral("Vyx Zeziz"));
     setCentralWidget(Board);
+    Board->SetReading([this] { return World.Reading(); });
     Menu = BuildMainMenu(*menuBar());
     ConnectCommands();
     SetClientSize(DesignWidth, DesignHeight);
@@ -85,7 +89,7 @@ void TMainWindow::Present() {
 // The game's end runs before an autosave failure met in the same pass is told.
 void TMainWindow::Follow(const TGameNews& news) {
     if (news.Caption) {
-        setWindowTitle(FromLatin1(news.Caption->View()));
+        setWindowTitle(TTextTranslator(GameTextTemplates()).Translate(news.Caption->View()));
     }
     if (news.GameOver) {
         RunGameOverSequence();
@@ -106,8 +110,8 @@ void TMainWindow::RunGameOverSequence() {
 }
 
 void TMainWindow::TellAutosaveFailure(const TWriteResult& failure) {
-    Platform.Messages.Show(AutosaveFailedText(failure), "Error", TMessageIcon::Error,
-                           TMessageButtons::Ok);
+    Platform.Messages.Show(AutosaveFailedText(failure), QT_TRANSLATE_NOOP("GameText", "Error"),
+                           TMessageIcon::Error, TMessageButtons::Ok);
     TakeBackActivation();
 }
 
@@ -200,9 +204,10 @@ void TMainWindow::ShowOptions() {
 }
 
 void TMainWindow::SetLevel(uint32_t difficulty) {
-    const TMessageAnswer answer =
-        Platform.Messages.Show("It will interrupt current game!\nAre you really  wish this?",
-                               "Vyx Zeziz", TMessageIcon::Exclamation, TMessageButtons::YesNo);
+    const TMessageAnswer answer = Platform.Messages.Show(
+        QT_TRANSLATE_NOOP("GameText",
+                          "It will interrupt current game!\nAre you really  wish this?"),
+        "Vyx Zeziz", TMessageIcon::Exclamation, TMessageButtons::YesNo);
     if (answer == TMessageAnswer::Yes) {
         Follow(World.NewGame({.Difficulty = difficulty}));
     }

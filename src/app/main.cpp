@@ -7,9 +7,11 @@
 #include <iostream>
 
 #include "CommandLine.h"
+#include "GameTextTemplates.h"
 #include "GameWorld.h"
 #include "MainLoop.h"
 #include "MainWindow.h"
+#include "Translations.h"
 #include "platform/FileSystem.h"
 #include "platform/GameFolders.h"
 #include "platform/QtDesktop.h"
@@ -18,6 +20,7 @@
 #include "platform/QuitRequests.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SingleGame.h"
+#include "platform/TextTranslator.h"
 #include "platform/WindowCloser.h"
 
 namespace {
@@ -53,8 +56,8 @@ void ShowCentred(QWidget& window) {
 // first), and a later start brings the window to the front.
 int RunGame(TPlatform& platform, TQtDialogParent& dialogParent, TSingleGame& singleGame) {
     if (!platform.Folders.Warning().empty()) {
-        platform.Messages.Show(platform.Folders.Warning(), "Warning", TMessageIcon::Warning,
-                               TMessageButtons::Ok);
+        platform.Messages.Show(platform.Folders.Warning(), QT_TRANSLATE_NOOP("GameText", "Warning"),
+                               TMessageIcon::Warning, TMessageButtons::Ok);
     }
     RemoveStaleTemporaryFiles();
     TGameWorld world(platform);
@@ -99,7 +102,8 @@ int main(int argc, char** argv) {
     // itself when it is portable); the shipped files are read from where they lie.
     const TGameFolders folders = TGameFolders::Find(ProgramFolder(), CurrentUserEnvironment());
     TQtDialogParent dialogParent;
-    TQtMessageBoxes messages(dialogParent);
+    const TTranslations translations(QLocale::system());
+    TQtMessageBoxes messages(dialogParent, TTextTranslator(GameTextTemplates()));
     // A game already playing on the player's folder goes on alone: this start ends before
     // it shows a window or writes anything that game keeps.
     TSingleGame singleGame(folders.Player());

@@ -96,7 +96,7 @@ QLabel* PlacedLabel(QWidget* parent, const char* name, const QString& text, QPoi
 
 TAboutBox::TAboutBox(QWidget* parent, TDesktop& desktop) : QDialog(parent) {
     setObjectName("TAboutBox");
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     setFixedSize(264, 271);
     QFont dialogFont = font();
     dialogFont.setPixelSize(11);
@@ -113,12 +113,14 @@ TAboutBox::TAboutBox(QWidget* parent, TDesktop& desktop) : QDialog(parent) {
     makerLogo->setGeometry(112, 8, 137, 41);
     makerLogo->setPixmap(MakerLogo());
 
-    QLabel* version = PlacedLabel(this, "GameVer", "Version 2.1", {140, 56});
+    QLabel* version =
+        PlacedLabel(this, "GameVer", tr("Version %1").arg(QStringLiteral("2.1")), {140, 56});
     QFont versionFont = version->font();
     versionFont.setPixelSize(15);
     version->setFont(versionFont);
     version->adjustSize();
-    PlacedLabel(this, "Builddate", "Build date: 10/21/2005", {120, 80});
+    PlacedLabel(this, "Builddate", tr("Build date: %1").arg(QStringLiteral("10/21/2005")),
+                {120, 80});
 
     auto* line = new QFrame(this);
     line->setGeometry(8, 104, 245, 2);
@@ -132,7 +134,7 @@ TAboutBox::TAboutBox(QWidget* parent, TDesktop& desktop) : QDialog(parent) {
     email->setObjectName("email");
     email->move(10, 204);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("AboutOK");
     ok->setGeometry(181, 237, 75, 25);
     ok->setDefault(true);

@@ -1,5 +1,6 @@
 #include "GameHelp.h"
 
+#include <QtGlobal>
 #include <string>
 
 #include "platform/Latin1.h"
@@ -11,7 +12,8 @@ void OpenGameHelp(TDesktop& desktop, TMessageBoxes& messages, std::string_view t
         if (!answer.Opened) {
             messages.Show("Can not open help: no program could show it.\nThe help pages are in\n" +
                               PathText(answer.PagesFolder),
-                          "Warning", TMessageIcon::Warning, TMessageButtons::Ok);
+                          QT_TRANSLATE_NOOP("GameText", "Warning"), TMessageIcon::Warning,
+                          TMessageButtons::Ok);
         }
     });
 }

@@ -29,7 +29,7 @@ TGameOverBox::TGameOverBox(QWidget* mainWindow)
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("GameoverBut");
     ok->setGeometry(79, 122, 75, 25);
     ok->setDefault(true);

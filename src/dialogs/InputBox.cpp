@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtGlobal>
 
 #include "LeadersBox.h"
 #include "persistence/LeaderName.h"
@@ -10,13 +11,15 @@
 
 namespace {
 
-constexpr std::string_view TooLongText =
-    "Input field must have less than 17 characters.\nReenter name, please";
-constexpr std::string_view BadSymbolText = "Invalid symbol:'/'. Reenter name, please";
-constexpr std::string_view NotLatin1Text =
+constexpr std::string_view TooLongText = QT_TRANSLATE_NOOP(
+    "GameText", "Input field must have less than 17 characters.\nReenter name, please");
+constexpr std::string_view BadSymbolText =
+    QT_TRANSLATE_NOOP("GameText", "Invalid symbol:'/'. Reenter name, please");
+constexpr std::string_view NotLatin1Text = QT_TRANSLATE_NOOP(
+    "GameText",
     "Invalid symbol: the leaders table keeps only Western European letters and signs.\n"
-    "Reenter name, please";
-constexpr std::string_view InputErrorCaption = "Input error";
+    "Reenter name, please");
+constexpr std::string_view InputErrorCaption = QT_TRANSLATE_NOOP("GameText", "Input error");
 
 }  // namespace
 
@@ -25,14 +28,14 @@ TInputBox::TInputBox(const TGame& game, TMessageBoxes& messages, QWidget* parent
                           Qt::WindowTitleHint),
       Game(game),
       Messages(messages) {
-    setWindowTitle(QStringLiteral("Enter your name "));
+    setWindowTitle(tr("Enter your name "));
     setFixedSize(236, 113);
 
     InputPlace = new QLineEdit(this);
     InputPlace->setObjectName(QStringLiteral("InputPlace"));
     InputPlace->setGeometry(40, 32, 169, 21);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("InputOK"));
     ok->setGeometry(80, 72, 75, 25);
     ok->setDefault(true);

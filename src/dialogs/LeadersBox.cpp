@@ -1,12 +1,15 @@
 #include "LeadersBox.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <string>
 #include <utility>
 
+#include "LeadersAccessible.h"
 #include "platform/Latin1.h"
 
 namespace {
@@ -80,8 +83,8 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRec
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, QRect place) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect place) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(place);
     return button;
@@ -92,11 +95,11 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, Q
 std::optional<std::string_view> DifficultyWord(int32_t difficulty) {
     switch (difficulty) {
         case DifficultyEasy:
-            return "  easy";
+            return QT_TRANSLATE_NOOP("TLeadersBox", "  easy");
         case DifficultyMedium:
-            return "medium";
+            return QT_TRANSLATE_NOOP("TLeadersBox", "medium");
         case DifficultyHard:
-            return "  hard";
+            return QT_TRANSLATE_NOOP("TLeadersBox", "  hard");
         default:
             return std::nullopt;
     }
@@ -105,19 +108,25 @@ std::optional<std::string_view> DifficultyWord(int32_t difficulty) {
 TLeadersBox::TLeadersBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Leaders"));
+    setWindowTitle(tr("Leaders"));
     setFixedSize(ClientWidth, ClientHeight);
 
     auto* frame = new TLeadersFrame(this);
     frame->setGeometry(8, 8, 353, 289);
+    // Naming a widget makes its accessible face: the factory must be there first.
+    QAccessible::installFactory(LeadersAccessible);
+    frame->setObjectName(QStringLiteral("LeadersTable"));
+    frame->setAccessibleName(tr("Leaders table"));
 
     const QFont headingFont = FontOfHeight(HeadingFontHeight);
     const QFont valueFont = FontOfHeight(ValueFontHeight);
-    const std::array<std::pair<const char*, int>, 5> headings{
-        {{"NN", 6}, {"Player", 66}, {"Level", 164}, {"Time", 244}, {"Score", 304}}};
+    const std::array<std::pair<QString, int>, 5> headings{{{tr("NN"), 6},
+                                                           {tr("Player"), 66},
+                                                           {tr("Level"), 164},
+                                                           {tr("Time"), 244},
+                                                           {tr("Score"), 304}}};
     for (const auto& [text, left] : headings) {
-        AddLabel(frame, QString(), QString::fromLatin1(text),
-                 QRect(left, HeadingTop, 60, HeadingHeight), headingFont);
+        AddLabel(frame, QString(), text, QRect(left, HeadingTop, 60, HeadingHeight), headingFont);
     }
 
     for (int row = 0; row < LeadersCount; ++row) {
@@ -129,19 +138,18 @@ TLeadersBox::TLeadersBox(QWidget* parent)
         Players[row] = AddLabel(
             frame, QStringLiteral("Player") + number, QString(),
             QRect(PlayerLeft, top, ColumnLines[1] - 2 - PlayerLeft, ValueHeight), valueFont);
-        Difficulties[row] =
-            AddLabel(frame, QStringLiteral("diff") + number, QStringLiteral("medium"),
-                     QRect(LevelLeft, top, 70, ValueHeight), valueFont);
+        Difficulties[row] = AddLabel(frame, QStringLiteral("diff") + number, tr("medium"),
+                                     QRect(LevelLeft, top, 70, ValueHeight), valueFont);
         Times[row] = AddLabel(frame, QStringLiteral("time") + number, QStringLiteral("00:00"),
                               QRect(TimeLeft, top, 50, ValueHeight), valueFont);
         Scores[row] = AddLabel(frame, QStringLiteral("score") + number, QStringLiteral("0"),
                                QRect(ScoreLeft, top, 46, ValueHeight), valueFont);
     }
 
-    QPushButton* ok = AddButton(this, "LeadersOK", "OK", QRect(288, 304, 75, 25));
+    QPushButton* ok = AddButton(this, "LeadersOK", tr("OK"), QRect(288, 304, 75, 25));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    QPushButton* erase = AddButton(this, "Erase", "Default", QRect(8, 304, 65, 25));
+    QPushButton* erase = AddButton(this, "Erase", tr("Default"), QRect(8, 304, 65, 25));
     connect(erase, &QPushButton::clicked, this, &TLeadersBox::EraseClick);
 
     ShowTable();
@@ -153,7 +161,7 @@ void TLeadersBox::ShowTable() {
         const TLeaderEntry& entry = table[row];
         Players[row]->setText(FromLatin1(entry.Name));
         if (const std::optional<std::string_view> word = DifficultyWord(entry.Difficulty)) {
-            Difficulties[row]->setText(FromLatin1(*word));
+            Difficulties[row]->setText(tr(std::string(*word).c_str()));
         }
         Times[row]->setText(FromLatin1(entry.Time));
         Scores[row]->setText(QString::number(entry.Score));

@@ -1,5 +1,6 @@
 #include "OptionsBox.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include "GameHelp.h"
 #include "MakerLinks.h"
 #include "platform/Latin1.h"
+#include "platform/NamedListAccessible.h"
 #include "presentation/SoundNames.h"
 
 namespace {
@@ -35,13 +37,13 @@ Widget* Place(Widget* widget, const char* name, int x, int y, int width, int hei
     return widget;
 }
 
-QLabel* AddLabel(QWidget* parent, const char* text, int x, int y, int width = 120) {
-    return Place(new QLabel(QString::fromLatin1(text), parent), nullptr, x, y, width, 14);
+QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y, int width = 120) {
+    return Place(new QLabel(text, parent), nullptr, x, y, width, 14);
 }
 
-QGroupBox* AddGroup(QWidget* parent, const char* name, const char* title, int x, int y, int width,
-                    int height) {
-    return Place(new QGroupBox(QString::fromLatin1(title), parent), name, x, y, width, height);
+QGroupBox* AddGroup(QWidget* parent, const char* name, const QString& title, int x, int y,
+                    int width, int height) {
+    return Place(new QGroupBox(title, parent), name, x, y, width, height);
 }
 
 // A speed bar with one tick per speed below it. The style draws ticks so faint that they
@@ -118,23 +120,24 @@ TOptionsBox::TOptionsBox(TGame& game, TLoader& loader, TDesktop& desktop, TMessa
       Desktop(desktop),
       Messages(messages),
       Sound(sound) {
+    QAccessible::installFactory(NamedListAccessible);
     setObjectName(QStringLiteral("TOptionsBox"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(323, 289);
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
 
     auto* pages = Place(new QTabWidget(this), "PageControl1", 4, 8, 315, 245);
-    pages->addTab(BuildSkinsPage(), QStringLiteral("Skins"));
-    pages->addTab(BuildAnimationPage(), QStringLiteral("Animation"));
-    pages->addTab(BuildSoundsPage(), QStringLiteral("Sounds"));
+    pages->addTab(BuildSkinsPage(), tr("Skins"));
+    pages->addTab(BuildAnimationPage(), tr("Animation"));
+    pages->addTab(BuildSoundsPage(), tr("Sounds"));
     pages->setCurrentIndex(0);
 
-    auto* ok = Place(new QPushButton(QStringLiteral("OK"), this), "Button1", 155, 258, 81, 25);
+    auto* ok = Place(new QPushButton(tr("OK"), this), "Button1", 155, 258, 81, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = Place(new QPushButton(QStringLiteral("Help"), this), "Button3", 243, 258, 75, 25);
+    auto* help = Place(new QPushButton(tr("Help"), this), "Button3", 243, 258, 75, 25);
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this,
             [this] { OpenGameHelp(Desktop, Messages, "Program UI.htm"); });
@@ -154,24 +157,25 @@ void TOptionsBox::keyPressEvent(QKeyEvent* event) {
 QWidget* TOptionsBox::BuildSkinsPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
-    QGroupBox* settings = AddGroup(page, "GroupBox3", "Skin settings", 8, 6, 293, 86);
-    AddLabel(settings, "Choose skin:", 12, 20)->setObjectName(QStringLiteral("Label3"));
+    QGroupBox* settings = AddGroup(page, "GroupBox3", tr("Skin settings"), 8, 6, 293, 86);
+    AddLabel(settings, tr("Choose skin:"), 12, 20)->setObjectName(QStringLiteral("Label3"));
     SkinsList = Place(new QComboBox(settings), "SkinsList", 12, 36, 150, 22);
     SkinsList->setEditable(true);
     SkinsList->setInsertPolicy(QComboBox::NoInsert);
+    SkinsList->setAccessibleName(tr("Skin"));
     connect(SkinsList, &QComboBox::activated, this, &TOptionsBox::PickSkin);
-    auto* more = Place(new QPushButton(QStringLiteral("Get more skins!"), settings), "MoreSkins",
-                       176, 35, 105, 25);
+    auto* more =
+        Place(new QPushButton(tr("Get more skins!"), settings), "MoreSkins", 176, 35, 105, 25);
     more->setAutoDefault(false);
     connect(more, &QPushButton::clicked, this, [this] { Desktop.OpenUrl(MakerDownloadsPage); });
 
     // Six lines of text in the frame below the title: each caption with its value under it.
-    QGroupBox* inUse = AddGroup(page, "GroupBox4", "Skin in use", 8, 98, 293, 112);
-    AddLabel(inUse, "Name:", 12, 20);
+    QGroupBox* inUse = AddGroup(page, "GroupBox4", tr("Skin in use"), 8, 98, 293, 112);
+    AddLabel(inUse, tr("Name:"), 12, 20);
     SkinName = Place(new QLabel(inUse), "SkinName", 24, 34, 260, 14);
-    AddLabel(inUse, "Version:", 12, 50);
+    AddLabel(inUse, tr("Version:"), 12, 50);
     SkinVer = Place(new QLabel(inUse), "SkinVer", 24, 64, 260, 14);
-    AddLabel(inUse, "Author:", 12, 80);
+    AddLabel(inUse, tr("Author:"), 12, 80);
     SkinAuthor = Place(new QLabel(inUse), "SkinAuthor", 24, 94, 260, 14);
     return page;
 }
@@ -179,25 +183,32 @@ QWidget* TOptionsBox::BuildSkinsPage() {
 QWidget* TOptionsBox::BuildAnimationPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet3"));
-    QGroupBox* group = AddGroup(page, "GroupBox5", "Animation speed", 8, 6, 293, 204);
+    QGroupBox* group = AddGroup(page, "GroupBox5", tr("Animation speed"), 8, 6, 293, 204);
     struct TBar {
         const char* Name;
         const char* Label;
+        // Screen readers tell the four bars apart by these.
+        const char* Reading;
         int X;
         int Y;
         int32_t TAnimationSpeeds::*Speed;
     };
     const std::array<TBar, 4> bars{{
-        {"AppearBar", "Appearance:", 10, 22, &TAnimationSpeeds::Appearance},
-        {"ChooseBar", "Choosing:", 10, 112, &TAnimationSpeeds::Choosing},
-        {"MoveBar", "Moving:", 150, 22, &TAnimationSpeeds::Moving},
-        {"DelBar", "Deleting:", 150, 112, &TAnimationSpeeds::Deleting},
+        {"AppearBar", QT_TR_NOOP("Appearance:"), QT_TR_NOOP("Appear speed"), 10, 22,
+         &TAnimationSpeeds::Appearance},
+        {"ChooseBar", QT_TR_NOOP("Choosing:"), QT_TR_NOOP("Choose speed"), 10, 112,
+         &TAnimationSpeeds::Choosing},
+        {"MoveBar", QT_TR_NOOP("Moving:"), QT_TR_NOOP("Move speed"), 150, 22,
+         &TAnimationSpeeds::Moving},
+        {"DelBar", QT_TR_NOOP("Deleting:"), QT_TR_NOOP("Delete speed"), 150, 112,
+         &TAnimationSpeeds::Deleting},
     }};
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const TBar& bar = bars[i];
-        AddLabel(group, bar.Label, bar.X + 4, bar.Y);
+        AddLabel(group, tr(bar.Label), bar.X + 4, bar.Y);
         QSlider* slider = Place(new TSpeedBar(group), bar.Name, bar.X, bar.Y + 18, 133, 30);
-        AddLabel(group, "slow                       fast", bar.X + 4, bar.Y + 50, 133);
+        slider->setAccessibleName(tr(bar.Reading));
+        AddLabel(group, tr("slow                       fast"), bar.X + 4, bar.Y + 50, 133);
         const auto speed = bar.Speed;
         connect(slider, &QSlider::valueChanged, this,
                 [this, speed](int value) { Game.Speeds.*speed = value; });
@@ -209,27 +220,34 @@ QWidget* TOptionsBox::BuildAnimationPage() {
 QWidget* TOptionsBox::BuildSoundsPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet4"));
-    QGroupBox* group = AddGroup(page, "GroupBox6", "Current sounds", 8, 6, 293, 140);
+    QGroupBox* group = AddGroup(page, "GroupBox6", tr("Current sounds"), 8, 6, 293, 140);
     struct TRow {
         const char* Label;
         const char* List;
         const char* Button;
+        // The list shows only "Sound1" to "Sound3": screen readers say what it chooses for.
+        const char* When;
         // The button shows only a loudspeaker: screen readers and tooltips say what it plays.
         const char* Plays;
     };
     const std::array<TRow, SoundEventCount> rows{{
-        {"Choosing:", "ChSnd", "ChPic", "Play the choosing sound"},
-        {"Moving:", "MoveSnd", "MvPic", "Play the moving sound"},
-        {"Deleting:", "DelSnd", "DelPic", "Play the deleting sound"},
-        {"Error:", "ErrSnd", "ErrPic", "Play the error sound"},
+        {QT_TR_NOOP("Choosing:"), "ChSnd", "ChPic", QT_TR_NOOP("Sound when a ball is chosen"),
+         QT_TR_NOOP("Play the choosing sound")},
+        {QT_TR_NOOP("Moving:"), "MoveSnd", "MvPic", QT_TR_NOOP("Sound when a ball moves"),
+         QT_TR_NOOP("Play the moving sound")},
+        {QT_TR_NOOP("Deleting:"), "DelSnd", "DelPic", QT_TR_NOOP("Sound when balls vanish"),
+         QT_TR_NOOP("Play the deleting sound")},
+        {QT_TR_NOOP("Error:"), "ErrSnd", "ErrPic", QT_TR_NOOP("Sound when a ball cannot go"),
+         QT_TR_NOOP("Play the error sound")},
     }};
     const QIcon loudspeaker = LoudspeakerIcon();
     for (int i = 0; i < SoundEventCount; ++i) {
         const int y = 24 + i * 28;
-        AddLabel(group, rows[i].Label, 14, y + 4, 70);
+        AddLabel(group, tr(rows[i].Label), 14, y + 4, 70);
         auto* list = Place(new QComboBox(group), rows[i].List, 90, y, 150, 22);
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
+        list->setAccessibleName(tr(rows[i].When));
         for (int choice = 0; choice < SoundChoiceCount; ++choice) {
             list->addItem(QStringLiteral("Sound") + QString::number(choice + 1));
         }
@@ -242,15 +260,14 @@ QWidget* TOptionsBox::BuildSoundsPage() {
         auto* button = Place(new QPushButton(group), rows[i].Button, 248, y, 20, 22);
         button->setIcon(loudspeaker);
         button->setIconSize(QSize(16, 16));
-        button->setAccessibleName(QString::fromLatin1(rows[i].Plays));
+        button->setAccessibleName(tr(rows[i].Plays));
         button->setToolTip(button->accessibleName());
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, sound] { PreviewSound(sound); });
         SoundLists[i] = list;
     }
-    QGroupBox* state = AddGroup(page, "GroupBox7", "Sounds state", 8, 152, 293, 58);
-    SoundsSwitch =
-        Place(new QCheckBox(QStringLiteral("Enable sounds"), state), "EnbleSnd", 14, 24, 200, 20);
+    QGroupBox* state = AddGroup(page, "GroupBox7", tr("Sounds state"), 8, 152, 293, 58);
+    SoundsSwitch = Place(new QCheckBox(tr("Enable sounds"), state), "EnbleSnd", 14, 24, 200, 20);
     connect(SoundsSwitch, &QCheckBox::clicked, this,
             [this](bool checked) { Game.SoundsOn = checked; });
     return page;

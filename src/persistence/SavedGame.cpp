@@ -1,5 +1,6 @@
 #include "SavedGame.h"
 
+#include <QtGlobal>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -13,9 +14,9 @@ namespace {
 
 // 26 characters, a zero byte and three bytes of padding; loading never looks at it.
 constexpr std::string_view Header{"VyxLines save. Version 2.0\0\0\0\0", 30};
-constexpr std::string_view SaveTitle = "Save game";
-constexpr std::string_view LoadTitle = "Load game";
-constexpr std::string_view ErrorCaption = "Error";
+constexpr std::string_view SaveTitle = QT_TRANSLATE_NOOP("GameText", "Save game");
+constexpr std::string_view LoadTitle = QT_TRANSLATE_NOOP("GameText", "Load game");
+constexpr std::string_view ErrorCaption = QT_TRANSLATE_NOOP("GameText", "Error");
 
 // What failed, the file it failed on and the system's reason, each on a line of its own.
 std::string FailureText(std::string_view failed, const fs::path& file,

@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 
@@ -8,9 +9,11 @@
 
 namespace {
 
-constexpr std::string_view NotFoundText = "File 'VyxLines.cfg' not found.\n. Reinstall game";
-constexpr std::string_view WriteFailedText = "Error writing cfg file!";
-constexpr std::string_view ErrorCaption = "Error";
+constexpr std::string_view NotFoundText =
+    QT_TRANSLATE_NOOP("GameText", "File 'VyxLines.cfg' not found.\n. Reinstall game");
+constexpr std::string_view WriteFailedText =
+    QT_TRANSLATE_NOOP("GameText", "Error writing cfg file!");
+constexpr std::string_view ErrorCaption = QT_TRANSLATE_NOOP("GameText", "Error");
 
 std::string Flag(bool on) {
     return on ? "1" : "0";

@@ -1,5 +1,6 @@
 #include "GameFolders.h"
 
+#include <QtGlobal>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -41,7 +42,7 @@ std::optional<std::string> ProbeWriting(const fs::path& folder) {
     const fs::path probe = folder / (".vyx-zeziz-probe-" + std::to_string(::getpid()));
     const int file = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (file < 0) {
-        return Unwritable(folder, std::generic_category().message(errno));
+        return Unwritable(folder, TWriteResult::Failed(errno).Reason());
     }
     ::close(file);
     ::unlink(probe.c_str());
@@ -173,8 +174,9 @@ TGameFolders TGameFolders::Find(const fs::path& programFolder,
     const std::optional<fs::path> player = PlayerFolderFor(environment);
     std::optional<std::string> reason =
         player ? Prepare(*player, {shipped})
-               : std::optional<std::string>(
-                     "no folder of yours is known (neither XDG_DATA_HOME nor HOME is set)");
+               : std::optional<std::string>(QT_TRANSLATE_NOOP(
+                     "GameText",
+                     "no folder of yours is known (neither XDG_DATA_HOME nor HOME is set)"));
     if (!reason) {
         return TGameFolders(*player, shipped);
     }

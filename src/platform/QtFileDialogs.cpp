@@ -1,5 +1,6 @@
 #include "QtFileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -8,7 +9,7 @@
 #include <filesystem>
 
 #include "FileSystem.h"
-#include "Latin1.h"
+#include "TextTranslator.h"
 
 namespace {
 
@@ -38,11 +39,12 @@ std::optional<std::string> AskForFile(QWidget* parent, QFileDialog::AcceptMode m
                                       std::string_view title, std::string_view folder) {
     std::error_code ignored;
     const std::filesystem::path start = std::filesystem::absolute(NativePath(folder), ignored);
-    QFileDialog dialog(parent, FromLatin1(title), QFile::decodeName(start.c_str()));
+    QFileDialog dialog(parent, TTextTranslator().Translate(title),
+                       QFile::decodeName(start.c_str()));
     dialog.setAcceptMode(mode);
     // Loading takes any name too: a file that does not open is simply not loaded.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Vyx Zeziz saves (*.lsv)"));
+    dialog.setNameFilter(QCoreApplication::translate("GameText", "Vyx Zeziz saves (*.lsv)"));
     dialog.setDefaultSuffix(QStringLiteral("lsv"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     ShowWholeColumns(dialog);

@@ -4,8 +4,6 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-#include "Latin1.h"
-
 namespace {
 
 QMessageBox::Icon ToQtIcon(TMessageIcon icon) {
@@ -43,7 +41,7 @@ void WidenForCaption(QMessageBox& box) {
 TMessageAnswer TQtMessageBoxes::Show(std::string_view text, std::string_view caption,
                                      TMessageIcon icon, TMessageButtons buttons) {
     const bool yesNo = buttons == TMessageButtons::YesNo;
-    QMessageBox box(ToQtIcon(icon), FromLatin1(caption), FromLatin1(text),
+    QMessageBox box(ToQtIcon(icon), Texts.Translate(caption), Texts.Translate(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, Parent.Parent());
     WidenForCaption(box);
     const int answer = box.exec();

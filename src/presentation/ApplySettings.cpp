@@ -1,5 +1,7 @@
 #include "ApplySettings.h"
 
+#include <QtGlobal>
+
 #include "SoundNames.h"
 
 namespace {
@@ -24,8 +26,9 @@ TRebuild RebuildCache(TLoader& loader, TMessageBoxes& messages) {
         case TLoader::TPackageChoice::None:
             break;
     }
-    messages.Show("Skins are unavailable.\nPlease, (re-)install skins", "Error", TMessageIcon::Stop,
-                  TMessageButtons::Ok);
+    messages.Show(
+        QT_TRANSLATE_NOOP("GameText", "Skins are unavailable.\nPlease, (re-)install skins"),
+        QT_TRANSLATE_NOOP("GameText", "Error"), TMessageIcon::Stop, TMessageButtons::Ok);
     return TRebuild::NoPackage;
 }
 

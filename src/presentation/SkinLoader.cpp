@@ -1,5 +1,6 @@
 #include "SkinLoader.h"
 
+#include <QtGlobal>
 #include <filesystem>
 
 #include "platform/FileSystem.h"
@@ -10,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view ExtractCaption = "Skin extract error";
+constexpr std::string_view ExtractCaption = QT_TRANSLATE_NOOP("GameText", "Skin extract error");
 
 std::string CachePath(std::string_view file) {
     return std::string(TLoader::CacheFolder) + std::string(file);
@@ -76,8 +77,9 @@ TLoader::TUnpackResult TLoader::ExtractSkinPackage(const fs::path& package) {
     const std::unique_ptr<TRarArchive> archive = TRarArchive::OpenForExtraction(package);
     if (!archive) {
         Messages.Show(
-            "Can not open skin.\nFile may be corrupted or    unsupported format.\nTry to "
-            "reinstall skin.",
+            QT_TRANSLATE_NOOP("GameText",
+                              "Can not open skin.\nFile may be corrupted or    unsupported "
+                              "format.\nTry to reinstall skin."),
             ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
         return TUnpackResult::PackageRefused;
     }
@@ -86,8 +88,9 @@ TLoader::TUnpackResult TLoader::ExtractSkinPackage(const fs::path& package) {
         const TRarArchive::THeaderResult result = archive->ReadHeader();
         if (result != TRarArchive::THeaderResult::Ok) {
             if (result == TRarArchive::THeaderResult::BadHeader) {
-                Messages.Show("File header corrupted. \nTry to reinstall skin.", ExtractCaption,
-                              TMessageIcon::Stop, TMessageButtons::Ok);
+                Messages.Show(QT_TRANSLATE_NOOP("GameText",
+                                                "File header corrupted. \nTry to reinstall skin."),
+                              ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
                 return TUnpackResult::PackageRefused;
             }
             return TUnpackResult::Unpacked;
@@ -95,8 +98,9 @@ TLoader::TUnpackResult TLoader::ExtractSkinPackage(const fs::path& package) {
         const TExtractResult extracted = archive->ExtractEntry(cache);
         if (extracted.Kind == TExtractResult::TKind::Refused) {
             Messages.Show(
-                "Can not open skin.\nFile may be corrupted or  unsupported format.\nTry to "
-                "reinstall skin.",
+                QT_TRANSLATE_NOOP("GameText",
+                                  "Can not open skin.\nFile may be corrupted or  unsupported "
+                                  "format.\nTry to reinstall skin."),
                 ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
             return TUnpackResult::PackageRefused;
         }
@@ -121,8 +125,8 @@ bool TLoader::ReadSkinConfig(bool tellPlayer) {
     }
     if (!result.Data) {
         if (tellPlayer) {
-            Messages.Show("Can not find skin!", "VyxLines", TMessageIcon::None,
-                          TMessageButtons::Ok);
+            Messages.Show(QT_TRANSLATE_NOOP("GameText", "Can not find skin!"), "VyxLines",
+                          TMessageIcon::None, TMessageButtons::Ok);
         }
         return false;
     }
