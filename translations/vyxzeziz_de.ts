@@ -83,6 +83,14 @@
 %2.</translation>
     </message>
     <message>
+        <source>Can not save leaders table to
+%1:
+%2.</source>
+        <translation>Die Bestenliste kann nicht gespeichert werden in
+%1:
+%2.</translation>
+    </message>
+    <message>
         <source>Can not unpack skin into
 %1:
 %2.</source>

@@ -12,6 +12,7 @@ std::vector<std::string_view> GameTextTemplates() {
         QT_TRANSLATE_NOOP("GameText", "Can not save game to\n%1:\n%2."),
         QT_TRANSLATE_NOOP("GameText", "Can not autosave game to\n%1:\n%2."),
         QT_TRANSLATE_NOOP("GameText", "Can not unpack skin into\n%1:\n%2."),
+        QT_TRANSLATE_NOOP("GameText", "Can not save leaders table to\n%1:\n%2."),
         QT_TRANSLATE_NOOP("GameText",
                           "Cannot load the picture \"%1\": the file is missing or is not a "
                           "readable bitmap."),

@@ -20,6 +20,7 @@ constexpr std::string_view NotLatin1Text = QT_TRANSLATE_NOOP(
     "Invalid symbol: the leaders table keeps only Western European letters and signs.\n"
     "Reenter name, please");
 constexpr std::string_view InputErrorCaption = QT_TRANSLATE_NOOP("GameText", "Input error");
+constexpr std::string_view ErrorCaption = QT_TRANSLATE_NOOP("GameText", "Error");
 
 }  // namespace
 
@@ -75,7 +76,10 @@ void TInputBox::InputOKClick() {
         return;
     }
     Closing = true;
-    InsertLeader(Game, RecordedLeaderName(text));
+    if (const TWriteResult written = InsertLeader(Game, RecordedLeaderName(text)); !written) {
+        Messages.Show(LeadersFailedText(written), ErrorCaption, TMessageIcon::Error,
+                      TMessageButtons::Ok);
+    }
     {
         TLeadersBox leaders(this);
         leaders.exec();

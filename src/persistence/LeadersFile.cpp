@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 #include "WordReader.h"
 #include "platform/FileSystem.h"
@@ -84,9 +85,8 @@ TLeadersTable ReadLeadersTable() {
     return ParseLeadersTable(*text);
 }
 
-bool WriteLeadersTable(const TLeadersTable& table) {
-    return static_cast<bool>(
-        WriteFileAtomically(NativePath(LeadersFileName), FormatLeadersTable(table)));
+TWriteResult WriteLeadersTable(const TLeadersTable& table) {
+    return WriteFileAtomically(NativePath(LeadersFileName), FormatLeadersTable(table));
 }
 
 bool QualifiesForLeaders(uint32_t score, const TLeadersTable& table) {
@@ -115,11 +115,17 @@ bool PlaceLeader(TLeadersTable& table, const TLeaderEntry& entry) {
     return true;
 }
 
-void InsertLeader(const TGame& game, std::string_view name) {
+TWriteResult InsertLeader(const TGame& game, std::string_view name) {
     TLeadersTable table = ReadLeadersTable();
-    if (PlaceLeader(table, MakeLeaderEntry(game, name))) {
-        WriteLeadersTable(table);
+    if (!PlaceLeader(table, MakeLeaderEntry(game, name))) {
+        return {};
     }
+    return WriteLeadersTable(table);
+}
+
+std::string LeadersFailedText(const TWriteResult& failure) {
+    return WriteFailureText("Can not save leaders table to",
+                            std::filesystem::absolute(NativePath(LeadersFileName)), failure);
 }
 
 bool RestoreDefaultLeaders() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileSystem.h"
 #include "rules/GameState.h"
 
 // The ten best finished games, place 1 first, kept in "leaders.dat" in the game folder;
@@ -42,8 +43,9 @@ TLeadersTable ParseLeadersTable(std::string_view text);
 // The table in "leaders.dat"; a missing file reads as a table of fresh entries, a damaged
 // one as far as it can be read.
 TLeadersTable ReadLeadersTable();
-// Replaces "leaders.dat"; false when it could not be written (the old file then stays).
-bool WriteLeadersTable(const TLeadersTable& table);
+// Replaces "leaders.dat"; when it could not be written the old file stays, and the result
+// says why.
+TWriteResult WriteLeadersTable(const TLeadersTable& table);
 
 // A score that reaches the tenth place earns an entry; an equal score is enough.
 bool QualifiesForLeaders(uint32_t score, const TLeadersTable& table);
@@ -55,8 +57,12 @@ TLeaderEntry MakeLeaderEntry(const TGame& game, std::string_view name);
 // older entries of the same score; the tenth entry leaves. False when it has no place.
 bool PlaceLeader(TLeadersTable& table, const TLeaderEntry& entry);
 
-// Records the finished game under the name and rewrites "leaders.dat".
-void InsertLeader(const TGame& game, std::string_view name);
+// Records the finished game under the name and rewrites "leaders.dat"; a failed write keeps
+// the old table and says why.
+TWriteResult InsertLeader(const TGame& game, std::string_view name);
+
+// What the player is told when the table could not be written.
+std::string LeadersFailedText(const TWriteResult& failure);
 
 // Puts the starting table back. Copies first and replaces "leaders.dat" only when the
 // starting table could be read, so a missing starting table loses nothing.

@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "platform/FileSystem.h"
-#include "platform/Latin1.h"
 
 namespace fs = std::filesystem;
 
@@ -17,12 +16,6 @@ constexpr std::string_view Header{"VyxLines save. Version 2.0\0\0\0\0", 30};
 constexpr std::string_view SaveTitle = QT_TRANSLATE_NOOP("GameText", "Save game");
 constexpr std::string_view LoadTitle = QT_TRANSLATE_NOOP("GameText", "Load game");
 constexpr std::string_view ErrorCaption = QT_TRANSLATE_NOOP("GameText", "Error");
-
-// What failed, the file it failed on and the system's reason, each on a line of its own.
-std::string FailureText(std::string_view failed, const fs::path& file,
-                        const TWriteResult& failure) {
-    return std::string(failed) + "\n" + PathText(file) + ":\n" + failure.Reason() + ".";
-}
 
 void PutUInt16(std::string& bytes, uint16_t value) {
     bytes.push_back(static_cast<char>(value & 0xFF));
@@ -168,7 +161,7 @@ void SaveGameAs(TFileDialogs& dialogs, TMessageBoxes& messages, const TLogic& lo
         return;
     }
     if (const TWriteResult written = WriteSavedGame(*file, logic, game); !written) {
-        messages.Show(FailureText("Can not save game to", *file, written), ErrorCaption,
+        messages.Show(WriteFailureText("Can not save game to", *file, written), ErrorCaption,
                       TMessageIcon::Error, TMessageButtons::Ok);
     }
 }
@@ -187,7 +180,8 @@ TWriteResult AutosaveGame(const TLogic& logic, const TGame& game) {
 }
 
 std::string AutosaveFailedText(const TWriteResult& failure) {
-    return FailureText("Can not autosave game to", fs::absolute(NativePath(AutosaveFile)), failure);
+    return WriteFailureText("Can not autosave game to", fs::absolute(NativePath(AutosaveFile)),
+                            failure);
 }
 
 bool ReadAutosave(TLogic& logic, TGame& game) {

@@ -14,6 +14,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "Latin1.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -137,6 +139,11 @@ std::string TWriteResult::Reason() const {
     std::string reason = ::strerror_l(Error, plain);
     ::freelocale(plain);
     return reason;
+}
+
+std::string WriteFailureText(std::string_view failed, const fs::path& place,
+                             const TWriteResult& failure) {
+    return std::string(failed) + "\n" + PathText(place) + ":\n" + failure.Reason() + ".";
 }
 
 TWriteResult WriteFileAtomically(const fs::path& file, std::string_view bytes,

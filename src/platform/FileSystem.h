@@ -38,6 +38,11 @@ private:
     int Error = 0;
 };
 
+// What failed, the file or folder it failed on and the system's reason, each on a line of
+// its own: "Can not save game to\n<file>:\n<reason>.", the words every failed write is told in.
+std::string WriteFailureText(std::string_view failed, const std::filesystem::path& place,
+                             const TWriteResult& failure);
+
 // Writes the bytes to a temporary file beside the target and renames it over the target, so
 // that a crash never leaves a half-written file where a good one was. A write that must
 // survive a power loss also reaches the disk before the rename, and the folder after it.

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "platform/FileSystem.h"
-#include "platform/Latin1.h"
 #include "platform/RarArchive.h"
 
 namespace fs = std::filesystem;
@@ -107,9 +106,8 @@ TLoader::TUnpackResult TLoader::ExtractSkinPackage(const fs::path& package) {
         if (extracted.Kind == TExtractResult::TKind::WriteFailed) {
             ClearSkinCache();
             // The folder is named without the "/" that ends the cache's game path.
-            Messages.Show("Can not unpack skin into\n" +
-                              PathText(fs::absolute(cache).parent_path()) + ":\n" +
-                              extracted.Write.Reason() + ".",
+            Messages.Show(WriteFailureText("Can not unpack skin into",
+                                           fs::absolute(cache).parent_path(), extracted.Write),
                           ExtractCaption, TMessageIcon::Stop, TMessageButtons::Ok);
             return TUnpackResult::CacheUnwritable;
         }

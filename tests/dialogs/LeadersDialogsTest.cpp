@@ -9,6 +9,7 @@
 #include "dialogs/InputBox.h"
 #include "dialogs/LeadersBox.h"
 #include "dialogs/LeadersCheck.h"
+#include "support/FileSizeLimit.h"
 #include "support/GameFolder.h"
 #include "support/LeadersTableText.h"
 #include "support/ModalDriver.h"
@@ -248,6 +249,37 @@ TEST(LeadersCheck, AQualifyingGameIsRecordedAndShown) {
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(ReadLeadersTable()[2], (TLeaderEntry{300, 2, "04:07", " Ann Lee "}));
     EXPECT_EQ(ReadLeadersTable()[9].Name, "P9");
+}
+
+// A table that cannot be written (here: a file may not grow past 64 bytes) is told with the
+// file and the system's reason; the old table stays and is shown, and the game goes on.
+TEST(LeadersCheck, ATableThatCannotBeWrittenIsToldAndKeptAsItWas) {
+    TGameFolder folder;
+    ASSERT_TRUE(WriteLeadersTable(SampleTable()));
+    const std::string table = folder.Read("leaders.dat");
+    TRecordingMessageBoxes messages;
+    const TModalWatchdog watchdog;
+    bool leadersShown = false;
+    WhenModal<TInputBox>([&](TInputBox& input) {
+        WhenModal<TLeadersBox>([&](TLeadersBox& leaders) {
+            leadersShown = true;
+            leaders.close();
+        });
+        Child<QLineEdit>(input, "InputPlace").setText("Ann");
+        Child<QPushButton>(input, "InputOK").click();
+    });
+    {
+        const TFileSizeLimit limit(64);
+        LeadersCheck(FinishedGame(300, DifficultyHard, "0407"), nullptr, messages);
+    }
+
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Caption, "Error");
+    EXPECT_EQ(messages.Shown[0].Text, "Can not save leaders table to\n" +
+                                          folder.Path("leaders.dat").string() +
+                                          ":\nFile too large.");
+    EXPECT_TRUE(leadersShown);
+    EXPECT_EQ(folder.Read("leaders.dat"), table);
 }
 
 TEST(LeadersCheck, TheNameDialogClosesOnlyOnAnAcceptedName) {
