@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
-#include "BoardReading.h"
 #include "GameTextTemplates.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/GameHelp.h"
@@ -17,7 +16,6 @@
 #include "dialogs/MakerLinks.h"
 #include "dialogs/OptionsBox.h"
 #include "persistence/SavedGame.h"
-#include "platform/Latin1.h"
 #include "platform/TextTranslator.h"
 
 namespace {
